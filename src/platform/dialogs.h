@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Modal message boxes and the system beep. Handlers go through this interface so that a test
+// can see what would have been shown without running a modal loop.
+namespace platform {
+
+enum class MessageIcon { Information, Warning, Error, Question };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A modal box with one OK button.
+    virtual void message_box(const QString& text, const QString& title, MessageIcon icon) = 0;
+    virtual void beep() = 0;
+};
+
+// The dialogs every handler uses: QMessageBox and QApplication::beep() unless a test installed
+// its own; nullptr restores the default.
+Dialogs& dialogs();
+void set_dialogs(Dialogs* replacement);
+
+}  // namespace platform

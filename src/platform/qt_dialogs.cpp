@@ -1,0 +1,44 @@
+#include <QApplication>
+#include <QMessageBox>
+
+#include "platform/dialogs.h"
+
+namespace platform {
+namespace {
+
+class QtDialogs final : public Dialogs {
+public:
+    void message_box(const QString& text, const QString& title, MessageIcon icon) override {
+        QMessageBox box(to_qt(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
+        box.exec();
+    }
+    void beep() override { QApplication::beep(); }
+
+private:
+    static QMessageBox::Icon to_qt(MessageIcon icon) {
+        switch (icon) {
+            case MessageIcon::Information: return QMessageBox::Information;
+            case MessageIcon::Warning: return QMessageBox::Warning;
+            case MessageIcon::Error: return QMessageBox::Critical;
+            case MessageIcon::Question: return QMessageBox::Question;
+        }
+        return QMessageBox::NoIcon;
+    }
+};
+
+Dialogs*& installed_dialogs() {
+    static Dialogs* installed = nullptr;
+    return installed;
+}
+
+}  // namespace
+
+Dialogs& dialogs() {
+    static QtDialogs qt_dialogs;
+    Dialogs* installed = installed_dialogs();
+    return installed ? *installed : qt_dialogs;
+}
+
+void set_dialogs(Dialogs* replacement) { installed_dialogs() = replacement; }
+
+}  // namespace platform

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+// The profile store: the program's only access to its two settings files, "\vrendisar.ini" and
+// "\bookmark.dat". A small stateful accessor: set the current file, section and key, then read
+// or write that one value. The state is shared by every caller and stays until set again, so
+// every caller sets all three before its first read or write.
+//
+// Texts are UTF-8. The file path is a native path (see platform::program_path).
+namespace settings {
+
+void set_profile_file(const std::string& path);
+void set_profile_section(const std::string& section);
+void set_profile_key(const std::string& key);
+
+// The value of the current key in the current section of the current file: at most 254
+// characters, or the empty text when the file, section or key is missing or unreadable.
+std::string read_profile();
+
+// Stores the value (less any NUL, CR and LF characters) under the current key, creating the
+// file, section and key when missing. Crash-safe; a failed write leaves the old file intact.
+void write_profile(const std::string& value);
+
+// Holds the inter-process lock of the current file for as long as it lives, so that a caller
+// can make several store calls (read a counter, write the next key) that no other copy of the
+// program interleaves with. Store calls made while it is held do not lock again.
+class ProfileLock {
+public:
+    ProfileLock();
+    ~ProfileLock();
+    ProfileLock(const ProfileLock&) = delete;
+    ProfileLock& operator=(const ProfileLock&) = delete;
+
+    // False when the lock could not be taken (an unwritable directory, say); the store calls
+    // still work, just without the guarantee.
+    bool locked() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace settings

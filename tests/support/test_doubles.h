@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <vector>
+
+#include "platform/dialogs.h"
+#include "platform/random_source.h"
+
+namespace testing_support {
+
+// A random source that returns scripted values, then repeats the last one (0 when none).
+// Installed for its lifetime.
+class ScriptedRandom final : public platform::RandomSource {
+public:
+    explicit ScriptedRandom(std::vector<float> values = {});
+    ~ScriptedRandom() override;
+    void script(std::vector<float> values);
+    void reseed() override { ++reseeds; }
+    float next() override;
+
+    int reseeds = 0;
+    int draws = 0;
+
+private:
+    std::deque<float> values_;
+    float last_ = 0.0f;
+};
+
+// Records message boxes and beeps instead of showing them. Installed for its lifetime.
+class CapturedDialogs final : public platform::Dialogs {
+public:
+    struct Box {
+        QString text;
+        QString title;
+        platform::MessageIcon icon;
+    };
+
+    CapturedDialogs();
+    ~CapturedDialogs() override;
+    void message_box(const QString& text, const QString& title,
+                     platform::MessageIcon icon) override;
+    void beep() override { ++beeps; }
+
+    std::vector<Box> boxes;
+    int beeps = 0;
+};
+
+}  // namespace testing_support
