@@ -122,6 +122,15 @@ bool names_no_part(const QString& text) {
     return !value || *value < 1 || *value != std::floor(*value);
 }
 
+// The part number a validated box names, by value ("007" is 7). A count beyond 16 bits may
+// have let through a number no part can have.
+std::optional<std::int16_t> typed_number(const QString& text) {
+    const std::optional<double> value = number_value(text);
+    if (!value || names_no_part(text) || *value > 32767)
+        return std::nullopt;
+    return static_cast<std::int16_t>(*value);
+}
+
 // A random part number: the first entry of the shuffled list 1..count.
 std::optional<std::int16_t> draw(const QString& count_text) {
     const std::optional<std::int16_t> count = part_count(count_text);
@@ -220,9 +229,8 @@ Next paint_part(Vrendis2001& window, const PartKind& kind, const QString& count,
         return Next::end_call;
     }
     if (mode == TYPED_ID) {
-        // Validated: a whole number from 1 to the count.
-        const double typed = (window.*kind.typed_box)->text().toDouble();
-        paint_main(window, kind, directory, static_cast<std::int16_t>(typed));
+        if (const auto number = typed_number((window.*kind.typed_box)->text()))
+            paint_main(window, kind, directory, *number);
         return Next::go_on;
     }
     if (mode == NEW_FIGURE || mode == SLIDESHOW_STEP) {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <cmath>
 #include <vector>
@@ -52,6 +53,10 @@ QWidget* create(Kind kind, QWidget* parent) {
     return nullptr;
 }
 
+QColor system_button_face() {
+    return QGuiApplication::palette().color(QPalette::Window);
+}
+
 QColor colour(QRgb rgb) {
     return rgb == default_colour ? QColor() : QColor::fromRgb(rgb);
 }
@@ -71,8 +76,8 @@ void style(QWidget& widget, const Row& row) {
     if (auto* label = qobject_cast<Label*>(&widget)) {
         if (look.fore != default_colour)
             label->set_fore_colour(colour(look.fore));
-        if (look.back != default_colour)
-            label->set_back_colour(colour(look.back));
+        label->set_back_colour(look.back != default_colour ? colour(look.back)
+                                                           : system_button_face());
         label->set_transparent(look.style & transparent);
         label->set_underline(look.style & underline);
         if (look.style & centred)
@@ -87,8 +92,10 @@ void style(QWidget& widget, const Row& row) {
         if (*row.text)
             image->load_picture(QString::fromUtf8(row.text));
     } else if (auto* panel = qobject_cast<Panel*>(&widget)) {
-        if (look.back != default_colour)
-            panel->set_back_colour(colour(look.back));
+        // Stated, or the system's button face: never the container's colour, which Qt would
+        // otherwise hand down (the ID panel inside the black figure area is grey).
+        panel->set_back_colour(look.back != default_colour ? colour(look.back)
+                                                           : system_button_face());
     } else if (auto* shape = qobject_cast<Rectangle*>(&widget)) {
         const QColor fore = look.fore == default_colour ? QColor(Qt::black) : colour(look.fore);
         shape->set_style((look.style & solid) ? Rectangle::Style::Solid : Rectangle::Style::Outline,
@@ -102,8 +109,11 @@ void style(QWidget& widget, const Row& row) {
     } else if (auto* check = qobject_cast<CheckBox*>(&widget)) {
         check->setText(QString::fromUtf8(row.text));
         check->setAutoFillBackground(look.back != default_colour);
-        set_palette_colour(widget, QPalette::WindowText, look.fore);
-        set_palette_colour(widget, QPalette::Window, look.back);
+        // Buttons paint with the button roles, their label with the window text.
+        for (auto role : {QPalette::WindowText, QPalette::ButtonText})
+            set_palette_colour(widget, role, look.fore);
+        for (auto role : {QPalette::Window, QPalette::Button})
+            set_palette_colour(widget, role, look.back);
     } else if (auto* list = qobject_cast<ListBox*>(&widget)) {
         set_palette_colour(*list, QPalette::Base, look.back);
     } else if (auto* button = qobject_cast<CommandButton*>(&widget)) {
