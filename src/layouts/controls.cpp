@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 #include "layouts/twips.h"
 
@@ -52,6 +53,7 @@ void Control::place() {
 }
 
 void Control::mousePressEvent(QMouseEvent* event) {
+    double_click_pending_ = false;
     emit mouse_down(event->button(), event->position().toPoint());
     event->accept();
 }
@@ -59,15 +61,19 @@ void Control::mousePressEvent(QMouseEvent* event) {
 void Control::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint position = event->position().toPoint();
     emit mouse_up(event->button(), position);
-    if (event->button() == Qt::LeftButton && rect().contains(position))
+    // The release that ends a double click is no second click.
+    const bool ends_double_click = std::exchange(double_click_pending_, false);
+    if (event->button() == Qt::LeftButton && rect().contains(position) && !ends_double_click)
         emit clicked();
     event->accept();
 }
 
 void Control::mouseDoubleClickEvent(QMouseEvent* event) {
     emit mouse_down(event->button(), event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        double_click_pending_ = true;
         emit double_clicked();
+    }
     event->accept();
 }
 

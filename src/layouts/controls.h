@@ -41,7 +41,8 @@ public:
     void set_twips_geometry(int left, int top, int width, int height);
 
 signals:
-    // Left button pressed and released over the control.
+    // Left button pressed and released over the control; a double click clicks once, then
+    // double-clicks.
     void clicked();
     void double_clicked();
     void mouse_down(Qt::MouseButton button, QPoint position);
@@ -57,6 +58,7 @@ protected:
 
 private:
     void place();
+    bool double_click_pending_ = false;
     int left_twips_ = 0;
     int top_twips_ = 0;
 };

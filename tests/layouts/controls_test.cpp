@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "layouts/artwork.h"
+#include "support/program_fixture.h"
+
 using namespace layouts;
 
 namespace {
@@ -18,6 +21,11 @@ QString write_picture(const QTemporaryDir& dir, const QString& name, QSize size)
     image.save(path, "JPG");
     return path;
 }
+
+class ArtworkFiles : public ::testing::Test {
+protected:
+    testing_support::ProgramDirectory program;
+};
 
 }  // namespace
 
@@ -55,6 +63,7 @@ TEST(ImageControl, ReportsClicksAndMovesOfTheMouse) {
     EXPECT_EQ(clicked.count(), 1);
     QTest::mouseDClick(&zone, Qt::LeftButton);
     EXPECT_EQ(doubled.count(), 1);
+    EXPECT_EQ(clicked.count(), 2);
     EXPECT_TRUE(zone.hasMouseTracking());
     QTest::mouseMove(&zone, QPoint(5, 5));
     EXPECT_GE(moved.count(), 1);
@@ -134,4 +143,14 @@ TEST(TimerControl, EnabledWithIntervalZeroNeverTicks) {
     timer.set_enabled(false);
     EXPECT_FALSE(timer.running());
     EXPECT_EQ(timer.interval(), 5);
+}
+
+TEST_F(ArtworkFiles, LoadFromTheArtworkDirectoryOrKeepThePicture) {
+    layouts::Image image;
+    ASSERT_TRUE(layouts::artwork::load(&image, layouts::artwork::btn_skapa_off));
+    EXPECT_EQ(image.picture_path(), program.artwork_path("btn_skapa_off.jpg"));
+    EXPECT_EQ(image.size(), QSize(118, 10));
+    QFile::remove(program.artwork_path("bokmarken.jpg"));
+    EXPECT_FALSE(layouts::artwork::load(&image, layouts::artwork::bokmarken));
+    EXPECT_EQ(image.picture_path(), program.artwork_path("btn_skapa_off.jpg"));
 }
