@@ -1,10 +1,10 @@
 #include <QApplication>
 
-#include "layouts/placeholder_window.h"
+#include "layouts/vrendis2001.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    PlaceholderWindow window;
+    Vrendis2001 window;
     window.show();
     return app.exec();
 }

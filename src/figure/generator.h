@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class Vrendis2001;
+
+// Module `functions`: the figure generator behind most commands that change the figure.
+namespace functions {
+
+// The modes: which window is painted, which parts change, where the numbers come from.
+inline constexpr std::int16_t NEW_FIGURE = 0;
+inline constexpr std::int16_t SLIDESHOW_STEP = 1;
+inline constexpr std::int16_t TYPED_ID = 2;
+inline constexpr std::int16_t NEW_HEAD = 4;
+inline constexpr std::int16_t NEW_CHEST = 5;
+inline constexpr std::int16_t NEW_LEGS = 6;
+inline constexpr std::int16_t FULLSCREEN_STEP = 7;
+inline constexpr std::int16_t FULLSCREEN_HEAD = 8;
+inline constexpr std::int16_t FULLSCREEN_CHEST = 9;
+inline constexpr std::int16_t FULLSCREEN_LEGS = 10;
+
+// Paints new pictures for the unlocked parts named by the mode, in the main window (with its ID
+// holders Text2-Text4 and the ID text of StatusBar2) or in the full-screen window when that is
+// open. Does nothing while the main window's slideshow runs (except in SLIDESHOW_STEP) or
+// while all three parts are locked. TYPED_ID takes the numbers from Text5-Text7 and shows a
+// message box instead when one is missing or names no picture of the catalogue.
+void generate_figure(Vrendis2001& window, std::int16_t mode);
+
+// "text > count" for the typed-ID check, where a comparison that cannot be made counts as
+// true: either text not a number. The count counts by its whole part.
+bool exceeds(const QString& text, const QString& count_text);
+
+}  // namespace functions

@@ -1,0 +1,285 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QColor>
+#include <QFrame>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <vector>
+
+// The control classes the window definitions are built from. Each keeps the properties the
+// handlers read and write (picture, caption, colours, Left and Top in twips) and reports the
+// mouse events the handlers are named after: Click, DblClick, MouseDown, MouseUp, MouseMove.
+namespace layouts {
+
+// A control's own Visible property, whether or not its window is on screen (QWidget::isVisible
+// is false for every control of a window not shown yet).
+inline bool visible(const QWidget* control) {
+    return !control->isHidden();
+}
+
+// Base of the windowless controls (images, labels) and of panels and frames: the mouse signals
+// and a position kept in twips, so that a control moved in steps smaller than a pixel (the about
+// panel scrolls by 10 twips) and moved back again lands exactly where it was.
+class Control : public QFrame {
+    Q_OBJECT
+public:
+    explicit Control(QWidget* parent = nullptr);
+
+    // Left and Top in twips, relative to the container.
+    int left() const;
+    int top() const;
+    void set_left(int twips);
+    void set_top(int twips);
+    // Places the control in twips (Left, Top, Width, Height).
+    void set_twips_geometry(int left, int top, int width, int height);
+
+signals:
+    // Left button pressed and released over the control.
+    void clicked();
+    void double_clicked();
+    void mouse_down(Qt::MouseButton button, QPoint position);
+    void mouse_up(Qt::MouseButton button, QPoint position);
+    // Every pointer movement over the control, with or without a button held.
+    void mouse_move(Qt::MouseButtons buttons, QPoint position);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void place();
+    int left_twips_ = 0;
+    int top_twips_ = 0;
+};
+
+// An image control: shows its picture at the picture's own size, without stretching.
+class Image : public Control {
+    Q_OBJECT
+public:
+    explicit Image(QWidget* parent = nullptr);
+
+    // Loads a picture file (or a ":/" resource). On success the control takes the picture's
+    // size and remembers the path; when the file cannot be loaded it returns false and keeps
+    // the picture it showed.
+    bool load_picture(const QString& path);
+    // Removes the picture; the control keeps its size.
+    void clear_picture();
+
+    bool has_picture() const { return !picture_.isNull(); }
+    const QImage& picture() const { return picture_; }
+    // The file the current picture came from, empty when there is none.
+    const QString& picture_path() const { return picture_path_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage picture_;
+    QString picture_path_;
+};
+
+// An image without a picture: paints nothing, receives the mouse over its whole rectangle.
+class TransparentImage : public Image {
+    Q_OBJECT
+public:
+    explicit TransparentImage(QWidget* parent = nullptr);
+};
+
+// A label: one caption, "&" marking the access key as in menus.
+class Label : public Control {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent = nullptr);
+
+    const QString& caption() const { return caption_; }
+    void set_caption(const QString& caption);
+
+    QColor fore_colour() const { return fore_; }
+    void set_fore_colour(const QColor& colour);
+    QColor back_colour() const { return back_; }
+    void set_back_colour(const QColor& colour);
+    bool transparent() const { return transparent_; }
+    void set_transparent(bool transparent);
+    bool underline() const { return font().underline(); }
+    void set_underline(bool underline);
+
+    void set_alignment(Qt::Alignment alignment);
+    Qt::Alignment alignment() const { return alignment_; }
+    void set_word_wrap(bool wrap);
+    bool word_wrap() const { return wrap_; }
+    // While set, the label takes the size of its caption whenever caption or font change.
+    void set_fit_to_text(bool fit);
+    bool fit_to_text() const { return fit_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void fit();
+    QString caption_;
+    QColor fore_{Qt::black};
+    QColor back_;
+    bool transparent_ = false;
+    bool wrap_ = false;
+    bool fit_ = false;
+    Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
+};
+
+// A container with a background colour: the panels (picture boxes) of the layouts.
+class Panel : public Control {
+    Q_OBJECT
+public:
+    explicit Panel(QWidget* parent = nullptr);
+    QColor back_colour() const;
+    void set_back_colour(const QColor& colour);
+};
+
+// A frame without caption: a panel with an etched border.
+class Frame : public Panel {
+    Q_OBJECT
+public:
+    explicit Frame(QWidget* parent = nullptr);
+};
+
+// A single-line text box. Every typed character passes key_press first; a handler sees its
+// code (8 for backspace) and may replace it, 0 refusing the key.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+
+signals:
+    void key_press(int& key_ascii);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    explicit CheckBox(QWidget* parent = nullptr);
+};
+
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget* parent = nullptr);
+
+signals:
+    void mouse_down(Qt::MouseButton button, QPoint position);
+    void mouse_move(Qt::MouseButtons buttons, QPoint position);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+// A status bar of panels side by side. Panels are numbered from 1, as the handlers name them.
+class StatusBar : public QWidget {
+    Q_OBJECT
+public:
+    enum class PanelKind { Text, Date, Time };
+
+    explicit StatusBar(QWidget* parent = nullptr);
+
+    // Appends a panel of the given width in twips.
+    void add_panel(PanelKind kind, int width_twips, const QString& text = {});
+    int panel_count() const { return static_cast<int>(panels_.size()); }
+    // The text of a text panel; the current date or time of a date or time panel.
+    QString panel_text(int panel) const;
+    void set_panel_text(int panel, const QString& text);
+    int panel_width(int panel) const;
+
+signals:
+    void clicked();
+    void double_clicked();
+    void mouse_down(Qt::MouseButton button, QPoint position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    struct Item {
+        PanelKind kind;
+        int width_twips;
+        QString text;
+    };
+    std::vector<Item> panels_;
+    QTimer clock_;
+};
+
+// A horizontal slider: small change is the arrow-key step, large change the page step.
+class Slider : public QSlider {
+    Q_OBJECT
+public:
+    explicit Slider(QWidget* parent = nullptr);
+    void set_small_change(int step) { setSingleStep(step); }
+    void set_large_change(int step) { setPageStep(step); }
+};
+
+// A rectangle shape: a solid fill or an outline. Takes no mouse events.
+class Rectangle : public QWidget {
+    Q_OBJECT
+public:
+    enum class Style { Solid, Outline };
+    explicit Rectangle(QWidget* parent = nullptr);
+    void set_style(Style style, const QColor& colour);
+    Style style() const { return style_; }
+    QColor colour() const { return colour_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Style style_ = Style::Outline;
+    QColor colour_{Qt::black};
+};
+
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit CommandButton(QWidget* parent = nullptr);
+};
+
+// A timer as the handlers see it: Enabled and Interval (milliseconds) are independent
+// properties, and it ticks only while enabled with an interval above 0. A QTimer with interval
+// 0 would fire on every pass of the event loop; this one then waits, still enabled, until an
+// interval is set.
+class Timer : public QObject {
+    Q_OBJECT
+public:
+    explicit Timer(QObject* parent = nullptr);
+
+    bool enabled() const { return enabled_; }
+    void set_enabled(bool enabled);
+    int interval() const { return interval_; }
+    // Setting the interval starts the count again, as does enabling.
+    void set_interval(int milliseconds);
+    // Whether a tick is actually pending.
+    bool running() const { return timer_.isActive(); }
+
+signals:
+    void tick();
+
+private:
+    void apply();
+    QTimer timer_;
+    bool enabled_ = false;
+    int interval_ = 0;
+};
+
+}  // namespace layouts

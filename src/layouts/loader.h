@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+#include <span>
+
+#include "layouts/controls.h"
+#include "layouts/layout_table.h"
+
+// The small window that stands in the taskbar while the main window is minimised.
+class Loader : public QWidget {
+    Q_OBJECT
+public:
+    Loader();
+
+    static std::span<const layouts::Row> layout();
+
+    layouts::Label* Label10;
+};

@@ -1,0 +1,137 @@
+#include "layouts/controls.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace layouts;
+
+namespace {
+
+QString write_picture(const QTemporaryDir& dir, const QString& name, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QString path = dir.filePath(name);
+    image.save(path, "JPG");
+    return path;
+}
+
+}  // namespace
+
+TEST(ImageControl, TakesThePicturesSizeAndKeepsItWhenALoadFails) {
+    QTemporaryDir dir;
+    Image image;
+    image.setGeometry(0, 0, 50, 50);
+    const QString path = write_picture(dir, "a.jpg", QSize(30, 12));
+    ASSERT_TRUE(image.load_picture(path));
+    EXPECT_EQ(image.size(), QSize(30, 12));
+    EXPECT_EQ(image.picture_path(), path);
+
+    EXPECT_FALSE(image.load_picture(dir.filePath("missing.jpg")));
+    QFile broken(dir.filePath("broken.jpg"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("\xFF\xD8\xFF garbage");
+    broken.close();
+    EXPECT_FALSE(image.load_picture(broken.fileName()));
+    EXPECT_EQ(image.picture_path(), path);
+    EXPECT_EQ(image.picture().size(), QSize(30, 12));
+}
+
+TEST(ImageControl, ReportsClicksAndMovesOfTheMouse) {
+    TransparentImage zone;
+    zone.resize(40, 20);
+    QSignalSpy clicked(&zone, &Control::clicked);
+    QSignalSpy down(&zone, &Control::mouse_down);
+    QSignalSpy doubled(&zone, &Control::double_clicked);
+    QSignalSpy moved(&zone, &Control::mouse_move);
+    QTest::mouseClick(&zone, Qt::RightButton);
+    EXPECT_EQ(clicked.count(), 0);
+    EXPECT_EQ(down.count(), 1);
+    EXPECT_EQ(down.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
+    QTest::mouseClick(&zone, Qt::LeftButton);
+    EXPECT_EQ(clicked.count(), 1);
+    QTest::mouseDClick(&zone, Qt::LeftButton);
+    EXPECT_EQ(doubled.count(), 1);
+    EXPECT_TRUE(zone.hasMouseTracking());
+    QTest::mouseMove(&zone, QPoint(5, 5));
+    EXPECT_GE(moved.count(), 1);
+}
+
+TEST(ControlPosition, KeepsTwipsFinerThanAPixel) {
+    Panel panel;
+    panel.set_twips_geometry(360, -120, 5115, 18075);
+    for (int step = 0; step < 7; ++step) panel.set_top(panel.top() - 10);
+    EXPECT_EQ(panel.top(), -190);
+    EXPECT_EQ(panel.y(), -13);
+    panel.set_left(360 + 1250);
+    panel.set_left(panel.left() - 1250);
+    EXPECT_EQ(panel.left(), 360);
+    EXPECT_EQ(panel.x(), 24);
+    // Moved in pixels by other code: the twips follow.
+    panel.move(10, 20);
+    EXPECT_EQ(panel.left(), 150);
+    EXPECT_EQ(panel.top(), 300);
+}
+
+TEST(TextBoxControl, LetsAHandlerRefuseOrReplaceTypedCharacters) {
+    TextBox box;
+    QObject::connect(&box, &TextBox::key_press, [](int& key_ascii) {
+        if (key_ascii == 'x')
+            key_ascii = 0;
+        if (key_ascii == 'a')
+            key_ascii = 'b';
+    });
+    std::vector<int> seen;
+    QObject::connect(&box, &TextBox::key_press, [&](int& key_ascii) { seen.push_back(key_ascii); });
+    QTest::keyClicks(&box, "1x2a");
+    EXPECT_EQ(box.text(), "12b");
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    EXPECT_EQ(box.text(), "12");
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(&box, Qt::Key_Left);  // no character: never reaches the hook
+    ASSERT_GE(seen.size(), 6u);
+    EXPECT_EQ(seen[4], 8);
+    EXPECT_EQ(seen[5], 22);
+    EXPECT_EQ(seen.size(), 6u);
+}
+
+TEST(LabelControl, FitsItsTextWhenAsked) {
+    Label label;
+    label.resize(5, 5);
+    label.set_fit_to_text(true);
+    label.set_caption("- Laddar -");
+    EXPECT_GT(label.width(), 30);
+    const int width = label.width();
+    label.set_caption("&Lås");  // the access-key marker takes no room
+    EXPECT_LT(label.width(), width);
+}
+
+TEST(StatusBarControl, NumbersItsPanelsFromOne) {
+    StatusBar bar;
+    bar.add_panel(StatusBar::PanelKind::Text, 2500, "a");
+    bar.add_panel(StatusBar::PanelKind::Time, 2000);
+    EXPECT_EQ(bar.panel_text(1), "a");
+    bar.set_panel_text(1, "b");
+    bar.set_panel_text(3, "ignored");
+    EXPECT_EQ(bar.panel_text(1), "b");
+    EXPECT_FALSE(bar.panel_text(2).isEmpty());
+    EXPECT_EQ(bar.panel_text(0), QString());
+}
+
+TEST(TimerControl, EnabledWithIntervalZeroNeverTicks) {
+    Timer timer;
+    QSignalSpy ticks(&timer, &Timer::tick);
+    timer.set_enabled(true);
+    EXPECT_TRUE(timer.enabled());
+    EXPECT_FALSE(timer.running());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ticks.count(), 0);
+    timer.set_interval(5);
+    EXPECT_TRUE(timer.running());
+    timer.set_enabled(false);
+    EXPECT_FALSE(timer.running());
+    EXPECT_EQ(timer.interval(), 5);
+}
