@@ -444,11 +444,11 @@ void draw_item(QPainter& p, const ChestStyle& s) {
             break;
         }
         case Item::dumbbell:
-            line(p, {c - 72, 10}, {c + 72, 10}, ink, 6);
-            line(p, {c - 72, 10}, {c + 72, 10}, QColor(150, 150, 160), 3);
+            line(p, {c - 72, 13}, {c + 72, 13}, ink, 6);
+            line(p, {c - 72, 13}, {c + 72, 13}, QColor(150, 150, 160), 3);
             for (int side : {-1, 1}) {
-                fill(p, rounded(c + side * 82 - 6, 1, 12, 18, 3), QColor(60, 60, 72), 1.6);
-                fill(p, rounded(c + side * 74 - 3, 3, 6, 14, 2), QColor(80, 80, 94), 1.4);
+                fill(p, rounded(c + side * 82 - 6, 4, 12, 18, 3), QColor(60, 60, 72), 1.6);
+                fill(p, rounded(c + side * 74 - 3, 6, 6, 14, 2), QColor(80, 80, 94), 1.4);
             }
             for (int side : {-1, 1}) hand(p, arm_for(s.pose, side).hand, 7.5, s.glove, side < 0);
             break;
@@ -458,9 +458,9 @@ void draw_item(QPainter& p, const ChestStyle& s) {
             fill(p, rounded(c - 2, 46, 14, 8, 3), QColor(200, 200, 210), 1.4);
             break;
         case Item::wand:
-            line(p, h, h + QPointF(14, -8), ink, 4);
-            line(p, h, h + QPointF(14, -8), QColor(120, 80, 60), 2);
-            star(p, h + QPointF(18, -10), 7, yellow);
+            line(p, h, h + QPointF(16, 4), ink, 4);
+            line(p, h, h + QPointF(16, 4), QColor(120, 80, 60), 2);
+            star(p, h + QPointF(21, 5), 7, yellow);
             hand(p, h, 7.5, s.glove, false);
             break;
     }

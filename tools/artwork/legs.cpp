@@ -74,11 +74,13 @@ QPainterPath trousers_path(double hem_y, double hem_half, double crotch_y) {
     QPainterPath path;
     path.moveTo(c - hip, -3);
     path.lineTo(c + hip, -3);
+    path.lineTo(c + hip, 6);  // straight below the waistband, so the seam row is the waist
     path.lineTo(c + hem_half, hem_y);
     path.lineTo(c + 3, hem_y);
     path.lineTo(c, crotch_y);
     path.lineTo(c - 3, hem_y);
     path.lineTo(c - hem_half, hem_y);
+    path.lineTo(c - hip, 6);
     path.closeSubpath();
     return path;
 }
@@ -297,6 +299,7 @@ QImage draw_legs(const LegsStyle& s) {
         case Lower::bell: {
             garment.moveTo(c - hip, -3);
             garment.lineTo(c + hip, -3);
+            garment.lineTo(c + hip, 6);
             garment.lineTo(c + 36, 110);
             garment.lineTo(c + 52, 170);
             garment.lineTo(c + 4, 170);
@@ -304,6 +307,7 @@ QImage draw_legs(const LegsStyle& s) {
             garment.lineTo(c - 4, 170);
             garment.lineTo(c - 52, 170);
             garment.lineTo(c - 36, 110);
+            garment.lineTo(c - hip, 6);
             garment.closeSubpath();
             fill(p, garment, s.cloth, 2.2);
             break;
@@ -311,12 +315,13 @@ QImage draw_legs(const LegsStyle& s) {
         case Lower::clown:
             garment.moveTo(c - hip, -3);
             garment.lineTo(c + hip, -3);
+            garment.lineTo(c + hip, 6);
             garment.cubicTo(c + 70, 40, c + 66, 120, c + 50, 162);
             garment.lineTo(c + 4, 162);
             garment.lineTo(c, 60);
             garment.lineTo(c - 4, 162);
             garment.lineTo(c - 50, 162);
-            garment.cubicTo(c - 66, 120, c - 70, 40, c - hip, -3);
+            garment.cubicTo(c - 66, 120, c - 70, 40, c - hip, 6);
             garment.closeSubpath();
             fill(p, garment, s.cloth, 2.2);
             break;
@@ -328,7 +333,7 @@ QImage draw_legs(const LegsStyle& s) {
         case Lower::skirt:
         case Lower::kilt:
             draw_bare_legs(p, s, 50);
-            garment = mirrored({{hip, -3}, {hip + 22, 78}, {0, 78}});
+            garment = mirrored({{hip, -3}, {hip, 6}, {hip + 22, 78}, {0, 78}});
             fill(p, garment, s.cloth, 2.2);
             if (s.lower == Lower::skirt) {
                 for (double x = -48; x <= 48; x += 12) line(p, {c + x * 0.7, 12}, {c + x, 76}, shade(s.cloth, 75), 1.5);
@@ -347,7 +352,7 @@ QImage draw_legs(const LegsStyle& s) {
             fill(p, garment, s.cloth, 2.2);
             break;
         case Lower::dress:
-            garment = mirrored({{hip, -3}, {hip + 16, 80}, {hip + 24, 164}, {0, 164}});
+            garment = mirrored({{hip, -3}, {hip, 6}, {hip + 16, 80}, {hip + 24, 164}, {0, 164}});
             fill(p, garment, s.cloth, 2.2);
             arc(p, {c, 150}, 60, 14, 200, 140, shade(s.cloth, 80), 2);
             break;
@@ -381,7 +386,7 @@ QImage draw_legs(const LegsStyle& s) {
                 fill(p, rounded(x - 10, 100, 20, 66, 6), s.cloth);
                 line(p, {x, 104}, {x, 160}, shade(s.cloth, 120), 2);
             }
-            garment = mirrored({{hip, -3}, {hip + 6, 40}, {0, 48}});
+            garment = mirrored({{hip, -3}, {hip, 6}, {hip + 6, 40}, {0, 48}});
             fill(p, garment, shade(s.cloth, 92), 2.2);
             for (double x = -30; x <= 30; x += 15) line(p, {c + x, 10}, {c + x * 1.1, 40}, shade(s.cloth, 70), 1.4);
             break;
