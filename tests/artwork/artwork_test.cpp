@@ -20,17 +20,21 @@
 
 namespace {
 
-QString program_dir() { return qEnvironmentVariable("VRENDIS_PROGRAM_DIR"); }
+QString program_dir() {
+    return qEnvironmentVariable("VRENDIS_PROGRAM_DIR");
+}
 
 // The profile as a plain key=value map of its one section: enough to find the catalogue.
 QMap<QString, QString> read_ini(const QString& path) {
     QMap<QString, QString> values;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return values;
+    if (!file.open(QIODevice::ReadOnly))
+        return values;
     for (const QByteArray& raw : file.readAll().split('\n')) {
         const QString line = QString::fromLatin1(raw).trimmed();
         const qsizetype eq = line.indexOf('=');
-        if (eq > 0) values.insert(line.left(eq).trimmed(), line.mid(eq + 1).trimmed());
+        if (eq > 0)
+            values.insert(line.left(eq).trimmed(), line.mid(eq + 1).trimmed());
     }
     return values;
 }
@@ -57,7 +61,8 @@ const Kind kinds[] = {
 
 QImage load_jpeg(const QString& path) {
     QImageReader reader(path);
-    if (reader.format() != "jpeg") return {};
+    if (reader.format() != "jpeg")
+        return {};
     return reader.read().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -66,8 +71,10 @@ std::optional<std::pair<int, int>> drawn_span(const QImage& image, int row) {
     std::optional<std::pair<int, int>> span;
     for (int x = 0; x < image.width(); ++x) {
         const QColor pixel = image.pixelColor(x, row);
-        if (std::max({pixel.red(), pixel.green(), pixel.blue()}) <= 32) continue;
-        if (!span) span = std::make_pair(x, x);
+        if (std::max({pixel.red(), pixel.green(), pixel.blue()}) <= 32)
+            continue;
+        if (!span)
+            span = std::make_pair(x, x);
         span->second = x;
     }
     return span;
@@ -79,7 +86,8 @@ QMap<QString, QByteArray> files_under(const QString& root) {
     while (it.hasNext()) {
         const QString path = it.next();
         QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) files.insert(QDir(root).relativeFilePath(path), file.readAll());
+        if (file.open(QIODevice::ReadOnly))
+            files.insert(QDir(root).relativeFilePath(path), file.readAll());
     }
     return files;
 }
@@ -89,8 +97,8 @@ bool render(const QString& program, const QString& embedded) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     tool.setProcessEnvironment(env);
-    tool.start(VRENDIS_ARTWORK_TOOL, {"--fonts", VRENDIS_FONT_DIR, "--program", program,
-                                      "--embedded", embedded});
+    tool.start(VRENDIS_ARTWORK_TOOL,
+               {"--fonts", VRENDIS_FONT_DIR, "--program", program, "--embedded", embedded});
     return tool.waitForFinished(120000) && tool.exitStatus() == QProcess::NormalExit &&
            tool.exitCode() == 0;
 }
@@ -107,9 +115,9 @@ TEST(ProgramDirectory, DefaultProfileNamesTheCatalogueWithCrlfLines) {
     EXPECT_EQ(values.value("Broest"), "\\data\\broest\\");
     EXPECT_EQ(values.value("Ben"), "\\data\\ben\\");
     EXPECT_EQ(values.value("Visa_splash"), "1");
-    const int smallest = std::min({values.value("Antal_Huvuden").toInt(),
-                                   values.value("Antal_Broest").toInt(),
-                                   values.value("Antal_Ben").toInt()});
+    const int smallest =
+        std::min({values.value("Antal_Huvuden").toInt(), values.value("Antal_Broest").toInt(),
+                  values.value("Antal_Ben").toInt()});
     EXPECT_GE(smallest, 24);
     EXPECT_EQ(values.value("Antal_vrendisar").toInt(), smallest);
 }
@@ -137,7 +145,8 @@ TEST(ProgramDirectory, CommandAndTabArtworkIsAvailableBlueOrGreyedOut) {
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 const QColor p = image.pixelColor(x, y);
-                if (p.blue() > 100 && p.red() < 80 && p.blue() - p.red() > 60) ++n;
+                if (p.blue() > 100 && p.red() < 80 && p.blue() - p.red() > 60)
+                    ++n;
             }
         }
         return n;
@@ -175,7 +184,8 @@ TEST(Catalogue, AnyHeadMeetsAnyChestAndAnyChestMeetsAnyLegs) {
     ASSERT_GE(heads.size(), 24u);
     // the full-screen view's own figure must fit together too
     heads.push_back(QImage(":/embedded/fullscreen_head.jpg").convertToFormat(QImage::Format_RGB32));
-    chests.push_back(QImage(":/embedded/fullscreen_chest.jpg").convertToFormat(QImage::Format_RGB32));
+    chests.push_back(
+        QImage(":/embedded/fullscreen_chest.jpg").convertToFormat(QImage::Format_RGB32));
     legs.push_back(QImage(":/embedded/fullscreen_legs.jpg").convertToFormat(QImage::Format_RGB32));
 
     // The window lays the chest's first row over the head's last row, and the legs' first row
@@ -187,7 +197,8 @@ TEST(Catalogue, AnyHeadMeetsAnyChestAndAnyChestMeetsAnyLegs) {
             ASSERT_TRUE(top) << what << ": upper part " << u + 1 << " draws nothing on its seam";
             for (std::size_t l = 0; l < lower.size(); ++l) {
                 const auto bottom = drawn_span(lower[l], 0);
-                ASSERT_TRUE(bottom) << what << ": lower part " << l + 1 << " draws nothing on its seam";
+                ASSERT_TRUE(bottom)
+                    << what << ": lower part " << l + 1 << " draws nothing on its seam";
                 EXPECT_LE(std::abs(top->first - bottom->first), 2)
                     << what << " " << u + 1 << "/" << l + 1;
                 EXPECT_LE(std::abs(top->second - bottom->second), 2)
@@ -217,13 +228,20 @@ TEST(Catalogue, EveryPartSitsOnTheSameBlackBackground) {
 TEST(EmbeddedPictures, AllLoadFromTheResourcesAtTheirSizes) {
     EXPECT_FALSE(QPixmap(":/embedded/splash.jpg").isNull());
     const std::vector<std::pair<const char*, QSize>> pictures{
-        {"icon_32.png", {32, 32}},          {"icon_16.png", {16, 16}},
-        {"splash.jpg", {375, 427}},         {"marker.jpg", {9, 11}},
-        {"tick.jpg", {16, 15}},             {"arrow.jpg", {11, 7}},
-        {"minimise.jpg", {37, 8}},          {"tab_closed.jpg", {13, 430}},
-        {"tab_open.jpg", {13, 430}},        {"btn_skapa.jpg", {118, 10}},
-        {"btn_slideshow.jpg", {118, 10}},   {"btn_helskarm.jpg", {118, 10}},
-        {"fullscreen_head.jpg", {285, 87}}, {"fullscreen_chest.jpg", {285, 123}},
+        {"icon_32.png", {32, 32}},
+        {"icon_16.png", {16, 16}},
+        {"splash.jpg", {375, 427}},
+        {"marker.jpg", {9, 11}},
+        {"tick.jpg", {16, 15}},
+        {"arrow.jpg", {11, 7}},
+        {"minimise.jpg", {37, 8}},
+        {"tab_closed.jpg", {13, 430}},
+        {"tab_open.jpg", {13, 430}},
+        {"btn_skapa.jpg", {118, 10}},
+        {"btn_slideshow.jpg", {118, 10}},
+        {"btn_helskarm.jpg", {118, 10}},
+        {"fullscreen_head.jpg", {285, 87}},
+        {"fullscreen_chest.jpg", {285, 123}},
         {"fullscreen_legs.jpg", {285, 195}},
     };
     for (const auto& [name, size] : pictures) {
@@ -241,8 +259,8 @@ TEST(EmbeddedPictures, AreTheSamePicturesAsTheirArtworkFiles) {
     };
     const QString app = program_dir() + "/data/app/";
     const std::vector<std::pair<const char*, const char*>> twins{
-        {"tab_closed.jpg", "bokmarken.jpg"},   {"tab_open.jpg", "bokmarken_in.jpg"},
-        {"btn_skapa.jpg", "btn_skapa_on.jpg"}, {"btn_slideshow.jpg", "btn_slideshow_on.jpg"},
+        {"tab_closed.jpg", "bokmarken.jpg"},         {"tab_open.jpg", "bokmarken_in.jpg"},
+        {"btn_skapa.jpg", "btn_skapa_on.jpg"},       {"btn_slideshow.jpg", "btn_slideshow_on.jpg"},
         {"btn_helskarm.jpg", "btn_helskarm_on.jpg"},
     };
     for (const auto& [embedded, file] : twins) {

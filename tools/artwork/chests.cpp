@@ -10,13 +10,56 @@ namespace {
 
 constexpr double c = centre;
 
-enum class Cut { tshirt, shirt_tie, jacket, sweater, robot, hoodie, hero, overalls, sailor, coat,
-                 armour, tank, dress, space, referee, cardigan, pirate, waistcoat };
-enum class Pattern { plain, stripes, dots, checks, flowers, rainbow, vertical, leopard, heart,
-                     number, star, panel };
+enum class Cut {
+    tshirt,
+    shirt_tie,
+    jacket,
+    sweater,
+    robot,
+    hoodie,
+    hero,
+    overalls,
+    sailor,
+    coat,
+    armour,
+    tank,
+    dress,
+    space,
+    referee,
+    cardigan,
+    pirate,
+    waistcoat
+};
+enum class Pattern {
+    plain,
+    stripes,
+    dots,
+    checks,
+    flowers,
+    rainbow,
+    vertical,
+    leopard,
+    heart,
+    number,
+    star,
+    panel
+};
 enum class Pose { down, hips, wave, up, hold };
-enum class Item { none, ice_cream, flower, balloon, teddy, mug, book, flask, shield, dumbbell,
-                  whistle, hook, wand };
+enum class Item {
+    none,
+    ice_cream,
+    flower,
+    balloon,
+    teddy,
+    mug,
+    book,
+    flask,
+    shield,
+    dumbbell,
+    whistle,
+    hook,
+    wand
+};
 
 struct ChestStyle {
     Cut cut;
@@ -110,10 +153,12 @@ void draw_pattern(QPainter& p, const ChestStyle& s, const QPainterPath& torso) {
         case Pattern::panel:
             break;
         case Pattern::stripes:
-            for (double y = 18; y < 124; y += 16) fill_plain(p, rounded(c - 60, y, 120, 7, 0), s.trim);
+            for (double y = 18; y < 124; y += 16)
+                fill_plain(p, rounded(c - 60, y, 120, 7, 0), s.trim);
             break;
         case Pattern::vertical:
-            for (double x = c - 50; x < c + 50; x += 14) fill_plain(p, rounded(x, 0, 7, 130, 0), s.trim);
+            for (double x = c - 50; x < c + 50; x += 14)
+                fill_plain(p, rounded(x, 0, 7, 130, 0), s.trim);
             break;
         case Pattern::dots:
             for (int row = 0; row < 8; ++row) {
@@ -125,10 +170,12 @@ void draw_pattern(QPainter& p, const ChestStyle& s, const QPainterPath& torso) {
             break;
         case Pattern::checks:
             for (double x = c - 56; x < c + 60; x += 16) {
-                fill_plain(p, rounded(x, 0, 7, 130, 0), QColor(s.trim.red(), s.trim.green(), s.trim.blue(), 130));
+                fill_plain(p, rounded(x, 0, 7, 130, 0),
+                           QColor(s.trim.red(), s.trim.green(), s.trim.blue(), 130));
             }
             for (double y = 6; y < 126; y += 16) {
-                fill_plain(p, rounded(c - 60, y, 120, 7, 0), QColor(s.trim.red(), s.trim.green(), s.trim.blue(), 130));
+                fill_plain(p, rounded(c - 60, y, 120, 7, 0),
+                           QColor(s.trim.red(), s.trim.green(), s.trim.blue(), 130));
             }
             break;
         case Pattern::flowers:
@@ -144,14 +191,14 @@ void draw_pattern(QPainter& p, const ChestStyle& s, const QPainterPath& torso) {
             break;
         case Pattern::rainbow: {
             const QColor bands[] = {red, orange, yellow, green, blue, purple};
-            for (int i = 0; i < 6; ++i) fill_plain(p, rounded(c - 60, 30 + i * 11, 120, 11, 0), bands[i]);
+            for (int i = 0; i < 6; ++i)
+                fill_plain(p, rounded(c - 60, 30 + i * 11, 120, 11, 0), bands[i]);
             break;
         }
         case Pattern::leopard:
-            for (int i = 0; i < 22; ++i) {
-                const double x = c - 40 + (i * 37) % 80;
-                const double y = 16 + (i * 23) % 100;
-                arc(p, {x, y}, 4, 3, 30 + i * 20, 250, QColor(90, 54, 30), 2);
+            for (const QPointF& at : scatter(24, {c - 48, 8, 96, 116}, 6, 7)) {
+                fill_plain(p, ellipse(at.x(), at.y(), 4.5, 3.6), QColor(110, 64, 30));
+                fill_plain(p, ellipse(at.x() + 0.5, at.y(), 2.2, 1.6), QColor(210, 140, 60));
             }
             break;
         case Pattern::heart:
@@ -177,12 +224,14 @@ void draw_cut(QPainter& p, const ChestStyle& s) {
             arc(p, {c, 5}, neck_half + 1, 8, 180, 180, shade(s.cloth, 75), 3);
             if (s.cut == Cut::sweater) {
                 fill(p, rounded(c - waist_half, 112, 2 * waist_half, 14, 2), shade(s.cloth, 85));
-                for (double x = c - 34; x < c + 36; x += 5) line(p, {x, 114}, {x, 124}, shade(s.cloth, 70), 1);
+                for (double x = c - 34; x < c + 36; x += 5)
+                    line(p, {x, 114}, {x, 124}, shade(s.cloth, 70), 1);
             }
             break;
         case Cut::shirt_tie:
             fill(p, polygon({{c - 4, 26}, {c + 4, 26}, {c + 7, 70}, {c, 78}, {c - 7, 70}}), t, 1.6);
-            fill(p, polygon({{c - 5, 17}, {c + 5, 17}, {c + 4, 26}, {c - 4, 26}}), shade(t, 85), 1.6);
+            fill(p, polygon({{c - 5, 17}, {c + 5, 17}, {c + 4, 26}, {c - 4, 26}}), shade(t, 85),
+                 1.6);
             fill(p, polygon({{c - neck_half, 4}, {c - 2, 18}, {c - 20, 22}}), white, 1.6);
             fill(p, polygon({{c + neck_half, 4}, {c + 2, 18}, {c + 20, 22}}), white, 1.6);
             for (double y = 36; y < 110; y += 18) fill(p, ellipse(c + 12, y, 1.6, 1.6), white, 1);
@@ -190,18 +239,26 @@ void draw_cut(QPainter& p, const ChestStyle& s) {
         case Cut::jacket:
         case Cut::waistcoat: {
             const QColor shirt = white;
-            fill(p, polygon({{c - neck_half, 4}, {c + neck_half, 4}, {c + 6, 70}, {c - 6, 70}}), shirt, 1.6);
+            fill(p, polygon({{c - neck_half, 4}, {c + neck_half, 4}, {c + 6, 70}, {c - 6, 70}}),
+                 shirt, 1.6);
             if (s.cut == Cut::jacket) {
-                fill(p, polygon({{c - neck_half, 4}, {c - 2, 70}, {c - 22, 36}, {c - 16, 28}}), shade(s.cloth, 80), 1.6);
-                fill(p, polygon({{c + neck_half, 4}, {c + 2, 70}, {c + 22, 36}, {c + 16, 28}}), shade(s.cloth, 80), 1.6);
+                fill(p, polygon({{c - neck_half, 4}, {c - 2, 70}, {c - 22, 36}, {c - 16, 28}}),
+                     shade(s.cloth, 80), 1.6);
+                fill(p, polygon({{c + neck_half, 4}, {c + 2, 70}, {c + 22, 36}, {c + 16, 28}}),
+                     shade(s.cloth, 80), 1.6);
                 fill(p, polygon({{c, 14}, {c - 11, 8}, {c - 11, 20}}), t, 1.4);
                 fill(p, polygon({{c, 14}, {c + 11, 8}, {c + 11, 20}}), t, 1.4);
                 fill(p, ellipse(c, 14, 2.5, 2.5), shade(t, 80), 1.2);
                 fill(p, rounded(c + 20, 60, 14, 3, 1), white, 1);  // pocket square
-                for (double y = 80; y < 110; y += 14) fill(p, ellipse(c - 4, y, 2, 2), QColor(40, 40, 50), 1);
+                for (double y = 80; y < 110; y += 14)
+                    fill(p, ellipse(c - 4, y, 2, 2), QColor(40, 40, 50), 1);
             } else {
-                fill(p, polygon({{c - 12, 6}, {c - 2, 18}, {c - 2, 118}, {c - 38, 118}, {c - 40, 30}}), s.cloth, 1.6);
-                fill(p, polygon({{c + 12, 6}, {c + 2, 18}, {c + 2, 118}, {c + 38, 118}, {c + 40, 30}}), s.cloth, 1.6);
+                fill(p,
+                     polygon({{c - 12, 6}, {c - 2, 18}, {c - 2, 118}, {c - 38, 118}, {c - 40, 30}}),
+                     s.cloth, 1.6);
+                fill(p,
+                     polygon({{c + 12, 6}, {c + 2, 18}, {c + 2, 118}, {c + 38, 118}, {c + 40, 30}}),
+                     s.cloth, 1.6);
                 for (double y = 40; y < 110; y += 16) fill(p, ellipse(c + 6, y, 2, 2), t, 1);
                 arc(p, {c + 18, 74}, 12, 10, 200, 140, t, 1.5);  // watch chain
                 fill(p, ellipse(c + 30, 70, 3.5, 3.5), t, 1.2);
@@ -215,9 +272,13 @@ void draw_cut(QPainter& p, const ChestStyle& s) {
             fill(p, ellipse(c - 14, 38, 4.5, 4.5), red, 1.4);
             fill(p, ellipse(c, 38, 4.5, 4.5), yellow, 1.4);
             fill(p, ellipse(c + 14, 38, 4.5, 4.5), QColor(80, 220, 120), 1.4);
-            for (int i = 0; i < 5; ++i) fill_plain(p, rounded(c - 20 + i * 8, 50 + (i % 3) * 2, 5, 10 - (i % 3) * 2, 1), QColor(90, 200, 250));
-            for (double y = 78; y < 110; y += 8) line(p, {c - 30, y}, {c + 30, y}, shade(s.cloth, 80), 1.5);
-            for (int side : {-1, 1}) fill(p, ellipse(c + side * 34, 16, 2, 2), shade(s.cloth, 130), 1);
+            for (int i = 0; i < 5; ++i)
+                fill_plain(p, rounded(c - 20 + i * 8, 50 + (i % 3) * 2, 5, 10 - (i % 3) * 2, 1),
+                           QColor(90, 200, 250));
+            for (double y = 78; y < 110; y += 8)
+                line(p, {c - 30, y}, {c + 30, y}, shade(s.cloth, 80), 1.5);
+            for (int side : {-1, 1})
+                fill(p, ellipse(c + side * 34, 16, 2, 2), shade(s.cloth, 130), 1);
             break;
         case Cut::hoodie:
             for (int side : {-1, 1}) {
@@ -241,26 +302,34 @@ void draw_cut(QPainter& p, const ChestStyle& s) {
             fill(p, rounded(c - 11, 70, 22, 14, 3), shade(t, 90), 1.4);
             break;
         case Cut::sailor:
-            fill(p, polygon({{c - 34, 8}, {c + 34, 8}, {c + 30, 24}, {c, 48}, {c - 30, 24}}), t, 1.8);
+            fill(p, polygon({{c - 34, 8}, {c + 34, 8}, {c + 30, 24}, {c, 48}, {c - 30, 24}}), t,
+                 1.8);
             line(p, {c - 28, 14}, {c, 38}, white, 1.5);
             line(p, {c + 28, 14}, {c, 38}, white, 1.5);
             fill(p, polygon({{c, 46}, {c - 9, 60}, {c + 9, 60}}), red, 1.4);
-            for (double y = 80; y < 124; y += 12) line(p, {c - 40, y}, {c + 40, y}, QColor(120, 160, 220), 3);
+            for (double y = 80; y < 124; y += 12)
+                line(p, {c - 40, y}, {c + 40, y}, QColor(120, 160, 220), 3);
             break;
         case Cut::coat:
-            fill(p, polygon({{c - neck_half, 4}, {c + neck_half, 4}, {c + 4, 40}, {c - 4, 40}}), t, 1.6);
-            fill(p, polygon({{c - neck_half, 4}, {c - 2, 40}, {c - 18, 26}}), shade(s.cloth, 90), 1.6);
-            fill(p, polygon({{c + neck_half, 4}, {c + 2, 40}, {c + 18, 26}}), shade(s.cloth, 90), 1.6);
+            fill(p, polygon({{c - neck_half, 4}, {c + neck_half, 4}, {c + 4, 40}, {c - 4, 40}}), t,
+                 1.6);
+            fill(p, polygon({{c - neck_half, 4}, {c - 2, 40}, {c - 18, 26}}), shade(s.cloth, 90),
+                 1.6);
+            fill(p, polygon({{c + neck_half, 4}, {c + 2, 40}, {c + 18, 26}}), shade(s.cloth, 90),
+                 1.6);
             line(p, {c, 40}, {c, 126}, shade(s.cloth, 75), 2);
-            for (double y = 54; y < 110; y += 18) fill(p, ellipse(c - 6, y, 2.4, 2.4), shade(s.cloth, 70), 1.2);
+            for (double y = 54; y < 110; y += 18)
+                fill(p, ellipse(c - 6, y, 2.4, 2.4), shade(s.cloth, 70), 1.2);
             fill(p, rounded(c + 14, 40, 18, 20, 3), shade(s.cloth, 94), 1.4);
             line(p, {c + 19, 36}, {c + 19, 44}, blue, 2);
             line(p, {c + 24, 36}, {c + 24, 44}, red, 2);
             break;
         case Cut::armour:
-            for (double y = 26; y < 110; y += 20) arc(p, {c, y}, 40, 10, 200, 140, shade(s.cloth, 75), 1.6);
+            for (double y = 26; y < 110; y += 20)
+                arc(p, {c, y}, 40, 10, 200, 140, shade(s.cloth, 75), 1.6);
             fill(p, rounded(c - 34, 6, 68, 12, 5), shade(s.cloth, 90), 1.6);
-            for (int side : {-1, 1}) fill(p, ellipse(c + side * 26, 12, 2, 2), shade(s.cloth, 60), 1);
+            for (int side : {-1, 1})
+                fill(p, ellipse(c + side * 26, 12, 2, 2), shade(s.cloth, 60), 1);
             break;
         case Cut::dress:
             arc(p, {c, 5}, neck_half + 3, 10, 180, 180, white, 3);
@@ -279,18 +348,26 @@ void draw_cut(QPainter& p, const ChestStyle& s) {
             limb(p, {{c + 26, 56}, {c + 34, 90}, {c + 22, 110}}, 3, grey);
             break;
         case Cut::referee:
-            fill(p, polygon({{c - neck_half, 4}, {c - 2, 18}, {c - 18, 20}}), QColor(50, 46, 56), 1.4);
-            fill(p, polygon({{c + neck_half, 4}, {c + 2, 18}, {c + 18, 20}}), QColor(50, 46, 56), 1.4);
+            fill(p, polygon({{c - neck_half, 4}, {c - 2, 18}, {c - 18, 20}}), QColor(50, 46, 56),
+                 1.4);
+            fill(p, polygon({{c + neck_half, 4}, {c + 2, 18}, {c + 18, 20}}), QColor(50, 46, 56),
+                 1.4);
             break;
         case Cut::cardigan:
-            fill(p, polygon({{c - neck_half, 4}, {c + neck_half, 4}, {c + 6, 126}, {c - 6, 126}}), t, 1.6);
-            for (double y = 36; y < 110; y += 16) fill(p, ellipse(c - 9, y, 2.6, 2.6), shade(s.cloth, 60), 1.2);
-            for (int side : {-1, 1}) fill(p, rounded(c + side * 24 - 8, 78, 16, 14, 2), shade(s.cloth, 90), 1.4);
+            fill(p, polygon({{c - neck_half, 4}, {c + neck_half, 4}, {c + 6, 126}, {c - 6, 126}}),
+                 t, 1.6);
+            for (double y = 36; y < 110; y += 16)
+                fill(p, ellipse(c - 9, y, 2.6, 2.6), shade(s.cloth, 60), 1.2);
+            for (int side : {-1, 1})
+                fill(p, rounded(c + side * 24 - 8, 78, 16, 14, 2), shade(s.cloth, 90), 1.4);
             break;
         case Cut::pirate:
-            fill(p, polygon({{c - neck_half, 4}, {c + neck_half, 4}, {c, 40}}), QColor(226, 170, 130), 1.6);
-            fill(p, polygon({{c - 14, 6}, {c - 4, 44}, {c - 6, 100}, {c - 42, 100}, {c - 46, 26}}), QColor(70, 50, 60), 1.6);
-            fill(p, polygon({{c + 14, 6}, {c + 4, 44}, {c + 6, 100}, {c + 42, 100}, {c + 46, 26}}), QColor(70, 50, 60), 1.6);
+            fill(p, polygon({{c - neck_half, 4}, {c + neck_half, 4}, {c, 40}}),
+                 QColor(226, 170, 130), 1.6);
+            fill(p, polygon({{c - 14, 6}, {c - 4, 44}, {c - 6, 100}, {c - 42, 100}, {c - 46, 26}}),
+                 QColor(70, 50, 60), 1.6);
+            fill(p, polygon({{c + 14, 6}, {c + 4, 44}, {c + 6, 100}, {c + 42, 100}, {c + 46, 26}}),
+                 QColor(70, 50, 60), 1.6);
             fill(p, rounded(c - waist_half, 96, 2 * waist_half, 14, 3), t, 1.6);
             fill(p, polygon({{c + 20, 104}, {c + 30, 118}, {c + 16, 116}}), t, 1.4);
             break;
@@ -309,20 +386,22 @@ Arm arm_for(Pose pose, int side) {
         case Pose::hips:
             return {at(41, 22), at(66, 56), at(43, 86)};
         case Pose::wave:
-            if (side > 0) return {at(41, 22), at(66, 40), at(80, 14)};
+            if (side > 0)
+                return {at(41, 22), at(66, 40), at(80, 14)};
             return {at(41, 22), at(54, 58), at(57, 92)};
         case Pose::up:
             return {at(41, 22), at(64, 30), at(70, 12)};
         case Pose::hold:
-            if (side > 0) return {at(41, 22), at(56, 58), at(26, 72)};
+            if (side > 0)
+                return {at(41, 22), at(56, 58), at(26, 72)};
             return {at(41, 22), at(54, 58), at(57, 92)};
     }
     return {};
 }
 
 void draw_arms(QPainter& p, const ChestStyle& s) {
-    const QColor sleeve = s.cut == Cut::tank ? s.trim
-                          : s.cut == Cut::sailor ? white
+    const QColor sleeve = s.cut == Cut::tank      ? s.trim
+                          : s.cut == Cut::sailor  ? white
                           : s.cut == Cut::referee ? QColor(50, 46, 56)
                                                   : s.cloth;
     for (int side : {-1, 1}) {
@@ -333,11 +412,15 @@ void draw_arms(QPainter& p, const ChestStyle& s) {
         }
         if (s.cut == Cut::tank) {
             // a proud biceps
-            fill_plain(p, ellipse((arm.shoulder.x() + arm.elbow.x()) / 2, (arm.shoulder.y() + arm.elbow.y()) / 2 + 2, 7, 5), shade(sleeve, 110));
+            fill_plain(p,
+                       ellipse((arm.shoulder.x() + arm.elbow.x()) / 2,
+                               (arm.shoulder.y() + arm.elbow.y()) / 2 + 2, 7, 5),
+                       shade(sleeve, 110));
         }
         const bool hook_hand = s.item == Item::hook && side < 0;
         if (hook_hand) {
-            fill(p, rounded(arm.hand.x() - 6, arm.hand.y() - 6, 12, 8, 2), QColor(110, 80, 60), 1.4);
+            fill(p, rounded(arm.hand.x() - 6, arm.hand.y() - 6, 12, 8, 2), QColor(110, 80, 60),
+                 1.4);
             arc(p, {arm.hand.x(), arm.hand.y() + 8}, 5, 6, 90, 270, ink, 4.5);
             arc(p, {arm.hand.x(), arm.hand.y() + 8}, 5, 6, 90, 270, QColor(210, 214, 224), 2.5);
             continue;
@@ -346,12 +429,19 @@ void draw_arms(QPainter& p, const ChestStyle& s) {
             const QPointF d = arm.hand - arm.elbow;
             const double len = std::hypot(d.x(), d.y());
             const QPointF cuff = arm.hand - d * (6.0 / len);
-            line(p, cuff - QPointF(-d.y(), d.x()) * (7.5 / len), cuff + QPointF(-d.y(), d.x()) * (7.5 / len), shade(sleeve, 75), 2.5);
+            line(p, cuff - QPointF(-d.y(), d.x()) * (7.5 / len),
+                 cuff + QPointF(-d.y(), d.x()) * (7.5 / len), shade(sleeve, 75), 2.5);
         }
         if (s.cut == Cut::robot) {
             // claws
-            fill(p, polygon({arm.hand + QPointF(-7, -2), arm.hand + QPointF(-2, 10), arm.hand + QPointF(-2, 0)}), s.glove, 1.4);
-            fill(p, polygon({arm.hand + QPointF(7, -2), arm.hand + QPointF(2, 10), arm.hand + QPointF(2, 0)}), s.glove, 1.4);
+            fill(p,
+                 polygon({arm.hand + QPointF(-7, -2), arm.hand + QPointF(-2, 10),
+                          arm.hand + QPointF(-2, 0)}),
+                 s.glove, 1.4);
+            fill(p,
+                 polygon({arm.hand + QPointF(7, -2), arm.hand + QPointF(2, 10),
+                          arm.hand + QPointF(2, 0)}),
+                 s.glove, 1.4);
             fill(p, ellipse(arm.hand.x(), arm.hand.y(), 5, 4), shade(s.glove, 85), 1.4);
         } else {
             hand(p, arm.hand, 7.5, s.glove, side < 0);
@@ -367,7 +457,8 @@ void draw_item(QPainter& p, const ChestStyle& s) {
         case Item::hook:
             break;
         case Item::ice_cream:
-            fill(p, polygon({{h.x() - 7, h.y() - 6}, {h.x() + 7, h.y() - 6}, {h.x(), h.y() + 14}}), QColor(230, 180, 100), 1.5);
+            fill(p, polygon({{h.x() - 7, h.y() - 6}, {h.x() + 7, h.y() - 6}, {h.x(), h.y() + 14}}),
+                 QColor(230, 180, 100), 1.5);
             fill(p, ellipse(h.x(), h.y() - 12, 8, 7), pink, 1.5);
             fill(p, ellipse(h.x() - 1, h.y() - 21, 6.5, 6), QColor(255, 246, 220), 1.5);
             fill(p, ellipse(h.x() + 1, h.y() - 28, 2.5, 2.5), red, 1.2);
@@ -378,9 +469,12 @@ void draw_item(QPainter& p, const ChestStyle& s) {
             fill(p, ellipse(h.x() + 7, h.y() - 18, 5, 2.5), green, 1.2);
             for (int k = 0; k < 6; ++k) {
                 const double a = k * M_PI / 3;
-                fill(p, ellipse(h.x() + 2 + 6 * std::cos(a), h.y() - 38 + 6 * std::sin(a), 4.5, 4.5), s.pattern == Pattern::dots ? yellow : red, 1.2);
+                fill(p,
+                     ellipse(h.x() + 2 + 6 * std::cos(a), h.y() - 38 + 6 * std::sin(a), 4.5, 4.5),
+                     s.pattern == Pattern::dots ? yellow : red, 1.2);
             }
-            fill(p, ellipse(h.x() + 2, h.y() - 38, 3.5, 3.5), s.pattern == Pattern::dots ? orange : yellow, 1.2);
+            fill(p, ellipse(h.x() + 2, h.y() - 38, 3.5, 3.5),
+                 s.pattern == Pattern::dots ? orange : yellow, 1.2);
             hand(p, h, 7.5, s.glove, false);
             break;
         case Item::balloon: {
@@ -388,7 +482,8 @@ void draw_item(QPainter& p, const ChestStyle& s) {
             line(p, h, top + QPointF(0, 18), QColor(230, 230, 230), 1.2);
             fill(p, ellipse(top.x(), top.y(), 15, 18), red, 1.8);
             fill_plain(p, ellipse(top.x() - 5, top.y() - 7, 3.5, 5), QColor(255, 160, 160));
-            fill(p, polygon({top + QPointF(0, 17), top + QPointF(-3, 22), top + QPointF(3, 22)}), red, 1.2);
+            fill(p, polygon({top + QPointF(0, 17), top + QPointF(-3, 22), top + QPointF(3, 22)}),
+                 red, 1.2);
             hand(p, h, 7.5, s.glove, false);
             break;
         }
@@ -400,7 +495,8 @@ void draw_item(QPainter& p, const ChestStyle& s) {
             fill(p, ellipse(t.x(), t.y() - 9, 10, 9), fur, 1.6);
             fill_plain(p, ellipse(t.x(), t.y() - 6, 4.5, 3.5), QColor(236, 200, 160));
             fill_plain(p, ellipse(t.x(), t.y() - 7, 1.6, 1.2), ink);
-            for (int side : {-1, 1}) fill_plain(p, ellipse(t.x() + side * 4, t.y() - 11, 1.4, 1.4), ink);
+            for (int side : {-1, 1})
+                fill_plain(p, ellipse(t.x() + side * 4, t.y() - 11, 1.4, 1.4), ink);
             hand(p, h + QPointF(4, 4), 7.5, s.glove, false);
             break;
         }
@@ -408,13 +504,18 @@ void draw_item(QPainter& p, const ChestStyle& s) {
             fill(p, rounded(h.x() - 8, h.y() - 16, 16, 18, 2), white, 1.6);
             arc(p, {h.x() - 9, h.y() - 7}, 4, 5, 90, 180, ink, 2);
             heart(p, {h.x(), h.y() - 7}, 3.5, red);
-            for (int k = 0; k < 2; ++k) arc(p, {h.x() - 3 + k * 6, h.y() - 22}, 2, 4, 270, 180, QColor(200, 200, 210), 1.2);
+            for (int k = 0; k < 2; ++k)
+                arc(p, {h.x() - 3 + k * 6, h.y() - 22}, 2, 4, 270, 180, QColor(200, 200, 210), 1.2);
             hand(p, h, 7.5, s.glove, false);
             break;
         case Item::book:
-            fill(p, rounded(h.x() - 14, h.y() - 14, 28, 20, 2), QColor(60, 110, 200), 1.6);
-            line(p, {h.x(), h.y() - 14}, {h.x(), h.y() + 6}, shade(QColor(60, 110, 200), 60), 1.5);
-            text(p, QStringLiteral("ABC"), {h.x() + 7, h.y() - 4}, sans(6, true), white);
+            fill(p, rounded(h.x() - 20, h.y() - 26, 30, 36, 2), QColor(236, 232, 220),
+                 1.6);  // pages
+            fill(p, rounded(h.x() - 22, h.y() - 28, 30, 36, 2), QColor(60, 110, 200), 1.6);
+            line(p, {h.x() - 17, h.y() - 28}, {h.x() - 17, h.y() + 8},
+                 shade(QColor(60, 110, 200), 60), 1.5);
+            text(p, QStringLiteral("ABC"), {h.x() - 5, h.y() - 16}, sans(7, true), yellow);
+            star(p, {h.x() - 5, h.y() - 4}, 5, yellow);
             hand(p, h, 7.5, s.glove, false);
             break;
         case Item::flask: {
@@ -427,8 +528,15 @@ void draw_item(QPainter& p, const ChestStyle& s) {
             glass.lineTo(h.x() - 3, h.y() - 16);
             glass.closeSubpath();
             fill(p, glass, QColor(220, 240, 250), 1.6);
-            fill_plain(p, polygon({{h.x() - 7, h.y() - 7}, {h.x() + 7, h.y() - 7}, {h.x() + 10, h.y() + 1}, {h.x() - 10, h.y() + 1}}), QColor(120, 230, 110));
-            for (int k = 0; k < 3; ++k) fill(p, ellipse(h.x() - 2 + k * 3, h.y() - 32 - k * 5, 2 + k * 0.5, 2 + k * 0.5), QColor(170, 250, 170), 1);
+            fill_plain(p,
+                       polygon({{h.x() - 7, h.y() - 7},
+                                {h.x() + 7, h.y() - 7},
+                                {h.x() + 10, h.y() + 1},
+                                {h.x() - 10, h.y() + 1}}),
+                       QColor(120, 230, 110));
+            for (int k = 0; k < 3; ++k)
+                fill(p, ellipse(h.x() - 2 + k * 3, h.y() - 32 - k * 5, 2 + k * 0.5, 2 + k * 0.5),
+                     QColor(170, 250, 170), 1);
             hand(p, h, 7.5, s.glove, false);
             break;
         }
@@ -496,8 +604,12 @@ QImage draw_chest(const ChestStyle& s) {
 
 }  // namespace
 
-QImage chest(int number) { return draw_chest(styles.at(static_cast<std::size_t>(number - 1))); }
+QImage chest(int number) {
+    return draw_chest(styles.at(static_cast<std::size_t>(number - 1)));
+}
 
-QImage mascot_chest() { return draw_chest(mascot_style); }
+QImage mascot_chest() {
+    return draw_chest(mascot_style);
+}
 
 }  // namespace art

@@ -11,10 +11,36 @@ constexpr double c = centre;
 constexpr double face_y = 48;  // eyes sit a little above, the mouth below
 
 enum class Face { round, oval, square, pear, egg, robot, alien, cat, bear };
-enum class Hair { none, short_cut, spiky, curly, bob, long_straight, pigtails, mohawk, afro, bun,
-                  side_part, clown };
-enum class Hat { none, top_hat, cap, beanie, crown, cowboy, propeller, viking, chef, party, bow,
-                 flower, bandana, headphones };
+enum class Hair {
+    none,
+    short_cut,
+    spiky,
+    curly,
+    bob,
+    long_straight,
+    pigtails,
+    mohawk,
+    afro,
+    bun,
+    side_part,
+    clown
+};
+enum class Hat {
+    none,
+    top_hat,
+    cap,
+    beanie,
+    crown,
+    cowboy,
+    propeller,
+    viking,
+    chef,
+    party,
+    bow,
+    flower,
+    bandana,
+    headphones
+};
 enum class Eyes { round, dots, happy, sleepy, wink, wide, lashes };
 enum class Glasses { none, round, square, sun, star, monocle, patch };
 enum class Nose { dot, button, clown, long_nose, triangle };
@@ -64,59 +90,176 @@ const QColor green{64, 170, 84};
 const QColor dark_hat{66, 62, 78};
 const QColor eye_ink{34, 26, 44};
 
-const HeadStyle mascot_style{Face::round, skin_light, Hair::short_cut, hair_brown, Hat::cap,
-                             accent, Eyes::round, Glasses::none, Nose::button, Mouth::grin,
-                             Extra::blush};
+const HeadStyle mascot_style{Face::round,  skin_light,  Hair::short_cut, hair_brown,
+                             Hat::cap,     accent,      Eyes::round,     Glasses::none,
+                             Nose::button, Mouth::grin, Extra::blush};
 
 const std::array<HeadStyle, catalogue_size> styles{{
-    {Face::round, skin_light, Hair::short_cut, hair_brown, Hat::none, {}, Eyes::round,
-     Glasses::none, Nose::button, Mouth::smile, Extra::blush},
+    {Face::round,
+     skin_light,
+     Hair::short_cut,
+     hair_brown,
+     Hat::none,
+     {},
+     Eyes::round,
+     Glasses::none,
+     Nose::button,
+     Mouth::smile,
+     Extra::blush},
     {Face::oval, skin_tan, Hair::long_straight, hair_blonde, Hat::bow, pink, Eyes::lashes,
      Glasses::none, Nose::dot, Mouth::grin, Extra::blush},
-    {Face::square, skin_peach, Hair::none, {}, Hat::top_hat, dark_hat, Eyes::dots, Glasses::monocle,
-     Nose::long_nose, Mouth::smirk, Extra::curly_moustache},
+    {Face::square,
+     skin_peach,
+     Hair::none,
+     {},
+     Hat::top_hat,
+     dark_hat,
+     Eyes::dots,
+     Glasses::monocle,
+     Nose::long_nose,
+     Mouth::smirk,
+     Extra::curly_moustache},
     {Face::round, skin_peach, Hair::spiky, hair_red, Hat::cap, blue, Eyes::happy, Glasses::none,
      Nose::button, Mouth::grin, Extra::freckles},
-    {Face::robot, QColor(176, 190, 204), Hair::none, {}, Hat::none, {}, Eyes::round, Glasses::none,
-     Nose::dot, Mouth::grin, Extra::none},
-    {Face::pear, skin_brown, Hair::curly, hair_black, Hat::none, {}, Eyes::sleepy, Glasses::round,
-     Nose::button, Mouth::oh, Extra::none},
+    {Face::robot,
+     QColor(176, 190, 204),
+     Hair::none,
+     {},
+     Hat::none,
+     {},
+     Eyes::round,
+     Glasses::none,
+     Nose::dot,
+     Mouth::grin,
+     Extra::none},
+    {Face::pear,
+     skin_brown,
+     Hair::curly,
+     hair_black,
+     Hat::none,
+     {},
+     Eyes::sleepy,
+     Glasses::round,
+     Nose::button,
+     Mouth::oh,
+     Extra::none},
     {Face::round, skin_deep, Hair::afro, hair_black, Hat::headphones, red, Eyes::round,
      Glasses::none, Nose::button, Mouth::laugh, Extra::none},
-    {Face::oval, skin_light, Hair::pigtails, hair_ginger, Hat::none, {}, Eyes::wink, Glasses::none,
-     Nose::dot, Mouth::tongue, Extra::freckles},
-    {Face::cat, QColor(244, 160, 70), Hair::none, {}, Hat::none, {}, Eyes::round, Glasses::none,
-     Nose::triangle, Mouth::smile, Extra::none},
+    {Face::oval,
+     skin_light,
+     Hair::pigtails,
+     hair_ginger,
+     Hat::none,
+     {},
+     Eyes::wink,
+     Glasses::none,
+     Nose::dot,
+     Mouth::tongue,
+     Extra::freckles},
+    {Face::cat,
+     QColor(244, 160, 70),
+     Hair::none,
+     {},
+     Hat::none,
+     {},
+     Eyes::round,
+     Glasses::none,
+     Nose::triangle,
+     Mouth::smile,
+     Extra::none},
     {Face::square, skin_tan, Hair::short_cut, hair_grey, Hat::chef, white, Eyes::happy,
      Glasses::none, Nose::button, Mouth::smile, Extra::moustache},
-    {Face::round, skin_pink, Hair::mohawk, hair_green, Hat::none, {}, Eyes::round, Glasses::sun,
-     Nose::dot, Mouth::grin, Extra::none},
-    {Face::alien, QColor(140, 214, 110), Hair::none, {}, Hat::none, {}, Eyes::wide, Glasses::none,
-     Nose::dot, Mouth::oh, Extra::none},
-    {Face::egg, skin_peach, Hair::none, {}, Hat::viking, QColor(170, 176, 186), Eyes::round,
-     Glasses::none, Nose::button, Mouth::smile, Extra::beard},
+    {Face::round,
+     skin_pink,
+     Hair::mohawk,
+     hair_green,
+     Hat::none,
+     {},
+     Eyes::round,
+     Glasses::sun,
+     Nose::dot,
+     Mouth::grin,
+     Extra::none},
+    {Face::alien,
+     QColor(140, 214, 110),
+     Hair::none,
+     {},
+     Hat::none,
+     {},
+     Eyes::wide,
+     Glasses::none,
+     Nose::dot,
+     Mouth::oh,
+     Extra::none},
+    {Face::egg,
+     skin_peach,
+     Hair::none,
+     {},
+     Hat::viking,
+     QColor(170, 176, 186),
+     Eyes::round,
+     Glasses::none,
+     Nose::button,
+     Mouth::smile,
+     Extra::beard},
     {Face::round, skin_brown, Hair::bun, hair_black, Hat::flower, pink, Eyes::happy, Glasses::none,
      Nose::dot, Mouth::smile, Extra::blush},
     {Face::oval, skin_dark, Hair::short_cut, hair_black, Hat::crown, gold, Eyes::round,
      Glasses::none, Nose::button, Mouth::smile, Extra::curly_moustache},
     {Face::round, skin_light, Hair::curly, hair_blonde, Hat::party, QColor(120, 200, 240),
      Eyes::happy, Glasses::none, Nose::clown, Mouth::laugh, Extra::blush},
-    {Face::bear, QColor(176, 116, 70), Hair::none, {}, Hat::none, {}, Eyes::dots, Glasses::none,
-     Nose::triangle, Mouth::smile, Extra::none},
-    {Face::square, skin_tan, Hair::side_part, hair_brown, Hat::none, {}, Eyes::round, Glasses::star,
-     Nose::button, Mouth::grin, Extra::none},
+    {Face::bear,
+     QColor(176, 116, 70),
+     Hair::none,
+     {},
+     Hat::none,
+     {},
+     Eyes::dots,
+     Glasses::none,
+     Nose::triangle,
+     Mouth::smile,
+     Extra::none},
+    {Face::square,
+     skin_tan,
+     Hair::side_part,
+     hair_brown,
+     Hat::none,
+     {},
+     Eyes::round,
+     Glasses::star,
+     Nose::button,
+     Mouth::grin,
+     Extra::none},
     {Face::round, skin_deep, Hair::short_cut, hair_black, Hat::propeller, yellow, Eyes::wide,
      Glasses::none, Nose::button, Mouth::oh, Extra::none},
     {Face::oval, skin_peach, Hair::long_straight, hair_black, Hat::bandana, red, Eyes::round,
      Glasses::patch, Nose::long_nose, Mouth::smirk, Extra::stubble},
-    {Face::pear, skin_light, Hair::bob, hair_purple, Hat::beanie, QColor(90, 190, 170),
-     Eyes::round, Glasses::none, Nose::button, Mouth::buck, Extra::freckles},
-    {Face::round, skin_tan, Hair::curly, hair_white, Hat::none, {}, Eyes::dots, Glasses::round,
-     Nose::button, Mouth::smile, Extra::blush},
+    {Face::pear, skin_light, Hair::bob, hair_purple, Hat::beanie, QColor(90, 190, 170), Eyes::round,
+     Glasses::none, Nose::button, Mouth::buck, Extra::freckles},
+    {Face::round,
+     skin_tan,
+     Hair::curly,
+     hair_white,
+     Hat::none,
+     {},
+     Eyes::dots,
+     Glasses::round,
+     Nose::button,
+     Mouth::smile,
+     Extra::blush},
     {Face::egg, skin_brown, Hair::short_cut, hair_brown, Hat::cowboy, QColor(170, 112, 60),
      Eyes::dots, Glasses::none, Nose::long_nose, Mouth::smirk, Extra::moustache},
-    {Face::round, skin_clown, Hair::clown, QColor(240, 80, 60), Hat::none, {}, Eyes::wide,
-     Glasses::none, Nose::clown, Mouth::laugh, Extra::none},
+    {Face::round,
+     skin_clown,
+     Hair::clown,
+     QColor(240, 80, 60),
+     Hat::none,
+     {},
+     Eyes::wide,
+     Glasses::none,
+     Nose::clown,
+     Mouth::laugh,
+     Extra::none},
 }};
 
 QPainterPath face_path(Face face) {
@@ -189,7 +332,8 @@ void draw_ears(QPainter& p, const HeadStyle& s) {
             for (int side : {-1, 1}) {
                 fill(p, polygon({{c + side * 10, 26}, {c + side * 27, 8}, {c + side * 29, 36}}),
                      s.skin);
-                fill_plain(p, polygon({{c + side * 15, 26}, {c + side * 25, 14}, {c + side * 26, 31}}),
+                fill_plain(p,
+                           polygon({{c + side * 15, 26}, {c + side * 25, 14}, {c + side * 26, 31}}),
                            pink);
             }
             return;
@@ -266,9 +410,20 @@ void draw_front_hair(QPainter& p, const HeadStyle& s) {
             fill(p, path, h);
             break;
         case Hair::spiky:
-            fill(p, polygon({{c - 28, 38}, {c - 32, 18}, {c - 20, 22}, {c - 18, 6}, {c - 7, 17},
-                             {c, 2}, {c + 7, 17}, {c + 18, 6}, {c + 20, 22}, {c + 32, 18},
-                             {c + 28, 38}, {c + 10, 29}, {c - 10, 29}}),
+            fill(p,
+                 polygon({{c - 28, 38},
+                          {c - 32, 18},
+                          {c - 20, 22},
+                          {c - 18, 6},
+                          {c - 7, 17},
+                          {c, 2},
+                          {c + 7, 17},
+                          {c + 18, 6},
+                          {c + 20, 22},
+                          {c + 32, 18},
+                          {c + 28, 38},
+                          {c + 10, 29},
+                          {c - 10, 29}}),
                  h);
             break;
         case Hair::curly:
@@ -286,8 +441,14 @@ void draw_front_hair(QPainter& p, const HeadStyle& s) {
             line(p, {c, 20}, {c, 28}, shade(h, 70), 1.5);
             break;
         case Hair::mohawk:
-            fill(p, polygon({{c - 6, 26}, {c - 10, 4}, {c - 3, 10}, {c, 0}, {c + 3, 10}, {c + 10, 4},
-                             {c + 6, 26}}),
+            fill(p,
+                 polygon({{c - 6, 26},
+                          {c - 10, 4},
+                          {c - 3, 10},
+                          {c, 0},
+                          {c + 3, 10},
+                          {c + 10, 4},
+                          {c + 6, 26}}),
                  h);
             break;
         case Hair::side_part:
@@ -332,8 +493,7 @@ void draw_eyes(QPainter& p, const HeadStyle& s) {
                 if (s.eyes == Eyes::lashes) {
                     for (int k = -1; k <= 1; ++k) {
                         line(p, {at.x() + side * (2 + k * 3.0), at.y() - r * 1.1},
-                             {at.x() + side * (3.5 + k * 4.0), at.y() - r * 1.1 - 4}, eye_ink,
-                             1.4);
+                             {at.x() + side * (3.5 + k * 4.0), at.y() - r * 1.1 - 4}, eye_ink, 1.4);
                     }
                 }
             }
@@ -361,7 +521,8 @@ void draw_eyes(QPainter& p, const HeadStyle& s) {
             break;
     }
     // eyebrows
-    if (s.face == Face::robot || s.face == Face::alien) return;
+    if (s.face == Face::robot || s.face == Face::alien)
+        return;
     const QColor brow = s.hair == Hair::none ? shade(s.skin, 55) : shade(s.hair_colour, 80);
     for (int side : {-1, 1}) {
         const double lift = s.eyes == Eyes::wide ? -3 : 0;
@@ -385,10 +546,12 @@ void draw_nose(QPainter& p, const HeadStyle& s) {
             break;
         case Nose::long_nose: {
             QPainterPath nose;
-            nose.moveTo(c - 3, 46);
-            nose.cubicTo(c + 2, 52, c + 10, 56, c + 9, 59);
-            nose.cubicTo(c + 6, 61, c - 2, 60, c - 4, 58);
-            fill(p, nose, shade(s.skin, 95), 1.5);
+            nose.moveTo(c - 3, 45);
+            nose.cubicTo(c + 3, 51, c + 13, 55, c + 12, 59);
+            nose.cubicTo(c + 9, 62, c - 2, 61, c - 5, 58);
+            nose.closeSubpath();
+            fill(p, nose, shade(s.skin, 86), 1.6);
+            fill_plain(p, ellipse(c + 6, 55, 2.5, 1.5), shade(s.skin, 108));
             break;
         }
         case Nose::triangle:
@@ -451,7 +614,8 @@ void draw_extra(QPainter& p, const HeadStyle& s, Extra extra) {
             break;
         case Extra::blush:
             for (int side : {-1, 1}) {
-                fill_plain(p, ellipse(c + side * 17, 56, 5, 3), mix(s.skin, QColor(250, 110, 130), 0.45));
+                fill_plain(p, ellipse(c + side * 17, 56, 5, 3),
+                           mix(s.skin, QColor(250, 110, 130), 0.45));
             }
             break;
         case Extra::freckles:
@@ -472,8 +636,10 @@ void draw_extra(QPainter& p, const HeadStyle& s, Extra extra) {
             const QColor m = s.hair == Hair::none ? QColor(90, 60, 40) : shade(s.hair_colour, 90);
             for (int side : {-1, 1}) {
                 fill(p, ellipse(c + side * 6, 59, 7, 3), m, 1.5);
-                arc(p, {c + side * 14, 56}, 3.5, 3.5, side > 0 ? 180 : 0, side > 0 ? 200 : -200, ink, 4);
-                arc(p, {c + side * 14, 56}, 3.5, 3.5, side > 0 ? 180 : 0, side > 0 ? 200 : -200, m, 2);
+                arc(p, {c + side * 14, 56}, 3.5, 3.5, side > 0 ? 180 : 0, side > 0 ? 200 : -200,
+                    ink, 4);
+                arc(p, {c + side * 14, 56}, 3.5, 3.5, side > 0 ? 180 : 0, side > 0 ? 200 : -200, m,
+                    2);
             }
             break;
         }
@@ -514,7 +680,8 @@ void draw_glasses(QPainter& p, const HeadStyle& s) {
         case Glasses::sun:
             for (int side : {-1, 1}) {
                 fill(p, rounded(c + side * 11 - 9, y - 6, 18, 12, 4), QColor(30, 34, 60), 2);
-                line(p, {c + side * 11 - 5, y - 3}, {c + side * 11 - 1, y - 3}, QColor(120, 140, 200), 1.5);
+                line(p, {c + side * 11 - 5, y - 3}, {c + side * 11 - 1, y - 3},
+                     QColor(120, 140, 200), 1.5);
             }
             line(p, {c - 3, y - 2}, {c + 3, y - 2}, ink, 2);
             break;
@@ -560,7 +727,8 @@ void draw_hat(QPainter& p, const HeadStyle& s) {
             fill(p, dome, k);
             fill(p, rounded(c + 4, 27, 44, 7, 3.5), shade(k, 80));
             fill(p, ellipse(c, 11, 3, 2), shade(k, 130), 1.2);
-            if (k == accent) text(p, QStringLiteral("V"), {c - 4, 22}, sans(13, true), white);
+            if (k == accent)
+                text(p, QStringLiteral("V"), {c - 4, 22}, sans(13, true), white);
             break;
         }
         case Hat::beanie: {
@@ -575,8 +743,14 @@ void draw_hat(QPainter& p, const HeadStyle& s) {
             break;
         }
         case Hat::crown:
-            fill(p, polygon({{c - 22, 28}, {c - 24, 6}, {c - 12, 16}, {c, 2}, {c + 12, 16},
-                             {c + 24, 6}, {c + 22, 28}}),
+            fill(p,
+                 polygon({{c - 22, 28},
+                          {c - 24, 6},
+                          {c - 12, 16},
+                          {c, 2},
+                          {c + 12, 16},
+                          {c + 24, 6},
+                          {c + 22, 28}}),
                  k);
             fill(p, ellipse(c, 21, 3.5, 3.5), red, 1.2);
             fill(p, ellipse(c - 13, 23, 2.5, 2.5), QColor(60, 140, 240), 1.2);
@@ -584,9 +758,9 @@ void draw_hat(QPainter& p, const HeadStyle& s) {
             break;
         case Hat::cowboy: {
             QPainterPath brim;
-            brim.moveTo(c - 44, 20);
-            brim.cubicTo(c - 30, 32, c + 30, 32, c + 44, 20);
-            brim.cubicTo(c + 30, 27, c - 30, 27, c - 44, 20);
+            brim.moveTo(c - 46, 17);
+            brim.cubicTo(c - 30, 25, c + 30, 25, c + 46, 17);
+            brim.cubicTo(c + 38, 35, c - 38, 35, c - 46, 17);
             fill(p, rounded(c - 20, 4, 40, 22, 10), k);
             line(p, {c, 6}, {c, 14}, shade(k, 70), 2);
             fill(p, brim, shade(k, 90));
@@ -631,7 +805,8 @@ void draw_hat(QPainter& p, const HeadStyle& s) {
             dome.closeSubpath();
             fill(p, dome, k);
             fill(p, rounded(c - 30, 28, 60, 7, 3), gold);
-            for (double x = c - 22; x <= c + 22; x += 11) fill(p, ellipse(x, 31.5, 1.5, 1.5), shade(gold, 70), 1);
+            for (double x = c - 22; x <= c + 22; x += 11)
+                fill(p, ellipse(x, 31.5, 1.5, 1.5), shade(gold, 70), 1);
             break;
         }
         case Hat::chef:
@@ -647,7 +822,9 @@ void draw_hat(QPainter& p, const HeadStyle& s) {
             fill(p, polygon({{c - 17, 26}, {c + 4, 2}, {c + 17, 26}}), k);
             p.save();
             p.setClipPath(polygon({{c - 17, 26}, {c + 4, 2}, {c + 17, 26}}));
-            for (int i = 0; i < 5; ++i) fill_plain(p, ellipse(c - 10 + i * 5.5, 22 - (i % 2) * 9, 2.3, 2.3), i % 2 ? yellow : pink);
+            for (int i = 0; i < 5; ++i)
+                fill_plain(p, ellipse(c - 10 + i * 5.5, 22 - (i % 2) * 9, 2.3, 2.3),
+                           i % 2 ? yellow : pink);
             p.restore();
             fill(p, ellipse(c + 4, 3, 4.5, 3.5), yellow, 1.4);
             break;
@@ -672,7 +849,8 @@ void draw_hat(QPainter& p, const HeadStyle& s) {
             fill(p, dome, k);
             p.save();
             p.setClipPath(dome);
-            for (int i = 0; i < 6; ++i) fill_plain(p, ellipse(c - 20 + i * 8, 20 + (i % 2) * 7, 1.8, 1.8), white);
+            for (int i = 0; i < 6; ++i)
+                fill_plain(p, ellipse(c - 20 + i * 8, 20 + (i % 2) * 7, 1.8, 1.8), white);
             p.restore();
             fill(p, polygon({{c - 28, 30}, {c - 40, 26}, {c - 38, 38}}), k);
             fill(p, polygon({{c - 28, 32}, {c - 42, 40}, {c - 33, 44}}), k);
@@ -693,22 +871,26 @@ void draw_special_face(QPainter& p, const HeadStyle& s) {
             line(p, {c, 20}, {c, 9}, ink, 3);
             fill(p, ellipse(c, 7, 4, 4), red, 1.5);
             for (int side : {-1, 1}) {
-                for (int row : {0, 1}) fill(p, ellipse(c + side * 25, 24 + row * 46, 1.8, 1.8), shade(s.skin, 130), 1);
+                for (int row : {0, 1})
+                    fill(p, ellipse(c + side * 25, 24 + row * 46, 1.8, 1.8), shade(s.skin, 130), 1);
             }
             break;
         case Face::cat:
         case Face::bear: {
-            const QColor muzzle = s.face == Face::cat ? QColor(255, 236, 214) : QColor(232, 196, 150);
+            const QColor muzzle =
+                s.face == Face::cat ? QColor(255, 236, 214) : QColor(232, 196, 150);
             fill_plain(p, ellipse(c - 6, 60, 9, 7), muzzle);
             fill_plain(p, ellipse(c + 6, 60, 9, 7), muzzle);
             if (s.face == Face::cat) {
                 for (int side : {-1, 1}) {
                     for (int k = -1; k <= 1; ++k) {
-                        line(p, {c + side * 12, 58 + k * 2.5}, {c + side * 36, 55.0 + k * 6}, shade(ink, 180), 1.2);
+                        line(p, {c + side * 12, 58 + k * 2.5}, {c + side * 36, 55.0 + k * 6},
+                             shade(ink, 180), 1.2);
                     }
                 }
                 // tabby stripes
-                for (int k = -1; k <= 1; ++k) line(p, {c + k * 6, 24}, {c + k * 5, 32}, shade(s.skin, 75), 2.5);
+                for (int k = -1; k <= 1; ++k)
+                    line(p, {c + k * 6, 24}, {c + k * 5, 32}, shade(s.skin, 75), 2.5);
             }
             break;
         }
@@ -733,7 +915,8 @@ QImage draw_head(const HeadStyle& s) {
     draw_eyes(p, s);
     draw_nose(p, s);
     draw_mouth(p, s);
-    if (s.extra == Extra::moustache || s.extra == Extra::curly_moustache) draw_extra(p, s, s.extra);
+    if (s.extra == Extra::moustache || s.extra == Extra::curly_moustache)
+        draw_extra(p, s, s.extra);
     draw_front_hair(p, s);
     draw_glasses(p, s);
     draw_hat(p, s);
@@ -743,8 +926,12 @@ QImage draw_head(const HeadStyle& s) {
 
 }  // namespace
 
-QImage head(int number) { return draw_head(styles.at(static_cast<std::size_t>(number - 1))); }
+QImage head(int number) {
+    return draw_head(styles.at(static_cast<std::size_t>(number - 1)));
+}
 
-QImage mascot_head() { return draw_head(mascot_style); }
+QImage mascot_head() {
+    return draw_head(mascot_style);
+}
 
 }  // namespace art

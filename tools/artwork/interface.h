@@ -13,10 +13,10 @@ QImage command_button(const QString& words, bool available);
 // tab closes it; highlighted is the look under the pointer.
 QImage bookmark_tab(bool open, bool highlighted);
 
-QImage marker();    // 9 x 11, points at the command under the pointer
-QImage tick();      // 16 x 15, the lock mark
-QImage arrow();     // 11 x 7, points down
-QImage minimise();  // 37 x 8, the minimise button behind the arrow
+QImage marker();        // 9 x 11, points at the command under the pointer
+QImage tick();          // 16 x 15, the lock mark
+QImage arrow();         // 11 x 7, points down
+QImage minimise();      // 37 x 8, the minimise button behind the arrow
 QImage icon(int size);  // square, with transparency
 
 // 375 x 427: the title picture with sample figures, a dark-blue band along its bottom for the

@@ -103,7 +103,8 @@ int usage() {
 
 int main(int argc, char* argv[]) {
     // Drawing needs a GUI application for its fonts, never a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     const QStringList args = QGuiApplication::arguments();
     auto value = [&args](const char* option) {
@@ -122,8 +123,11 @@ int main(int argc, char* argv[]) {
                      qPrintable(fonts));
         return 1;
     }
-    if (!sheet.isEmpty()) save(art::contact_sheet(12, 2001), sheet);
-    if (!program.isEmpty()) render_program(program);
-    if (!embedded.isEmpty()) render_embedded(embedded);
+    if (!sheet.isEmpty())
+        save(art::contact_sheet(12, 2001), sheet);
+    if (!program.isEmpty())
+        render_program(program);
+    if (!embedded.isEmpty())
+        render_embedded(embedded);
     return failed ? 1 : 0;
 }

@@ -16,7 +16,8 @@ QString serif_family;
 
 QString add_font(const QString& path) {
     const int id = QFontDatabase::addApplicationFont(path);
-    if (id < 0) return {};
+    if (id < 0)
+        return {};
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     return families.isEmpty() ? QString() : families.front();
 }
@@ -45,7 +46,9 @@ int Rng::range(int low, int high) {
     return low + static_cast<int>(next() % span);
 }
 
-double Rng::unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
+double Rng::unit() {
+    return static_cast<double>(next() >> 11) * 0x1.0p-53;
+}
 
 bool load_fonts(const QString& directory) {
     sans_family = add_font(directory + "/DejaVuSans.ttf");
@@ -58,7 +61,24 @@ QFont sans(int pixel_size, bool bold) {
     return make_font(bold ? sans_bold_family : sans_family, pixel_size, bold);
 }
 
-QFont serif(int pixel_size, bool bold) { return make_font(serif_family, pixel_size, bold); }
+QFont serif(int pixel_size, bool bold) {
+    return make_font(serif_family, pixel_size, bold);
+}
+
+std::vector<QPointF> scatter(std::uint64_t seed, const QRectF& area, int columns, int rows) {
+    Rng rng(seed);
+    std::vector<QPointF> points;
+    const double w = area.width() / columns;
+    const double h = area.height() / rows;
+    for (int row = 0; row < rows; ++row) {
+        for (int col = 0; col < columns; ++col) {
+            const double shift = (row % 2) ? 0.5 : 0.0;
+            points.emplace_back(area.left() + (col + shift + 0.25 + 0.5 * rng.unit()) * w,
+                                area.top() + (row + 0.25 + 0.5 * rng.unit()) * h);
+        }
+    }
+    return points;
+}
 
 QImage canvas(int width, int height, const QColor& fill) {
     QImage image(width, height, QImage::Format_RGB32);
@@ -74,7 +94,8 @@ Painter::Painter(QImage* image) : QPainter(image) {
 
 QColor shade(const QColor& colour, int percent) {
     auto channel = [percent](int v) {
-        if (percent <= 100) return v * percent / 100;
+        if (percent <= 100)
+            return v * percent / 100;
         return std::min(255, v + (255 - v) * (percent - 100) / 100);
     };
     return QColor(channel(colour.red()), channel(colour.green()), channel(colour.blue()));
@@ -209,7 +230,8 @@ void heart(QPainter& p, QPointF at, double size, const QColor& colour) {
     const double x = at.x();
     const double y = at.y();
     path.moveTo(x, y + size * 0.9);
-    path.cubicTo(x - size * 1.4, y - size * 0.1, x - size * 0.6, y - size * 1.0, x, y - size * 0.35);
+    path.cubicTo(x - size * 1.4, y - size * 0.1, x - size * 0.6, y - size * 1.0, x,
+                 y - size * 0.35);
     path.cubicTo(x + size * 0.6, y - size * 1.0, x + size * 1.4, y - size * 0.1, x, y + size * 0.9);
     fill(p, path, colour, 1.2);
 }

@@ -6,9 +6,11 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <cstdint>
 #include <initializer_list>
+#include <vector>
 
 // Shared drawing kit of the artwork renderer: the figure geometry every part agrees on, the
 // house colours, a seeded random stream and a few cartoon primitives.
@@ -49,6 +51,9 @@ private:
 bool load_fonts(const QString& directory);
 QFont sans(int pixel_size, bool bold = false);
 QFont serif(int pixel_size, bool bold = false);
+
+// Points spread evenly but not in rows over an area: a jittered grid, the same for the same seed.
+std::vector<QPointF> scatter(std::uint64_t seed, const QRectF& area, int columns, int rows);
 
 QImage canvas(int width, int height, const QColor& fill = background);
 
