@@ -248,11 +248,22 @@ QImage contact_sheet(int figures, unsigned seed) {
     QPainter p(&sheet);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(sans(13, true));
+    // Each kind shuffled on its own, so the sheet shows as many different parts as it can.
     Rng rng(seed);
+    auto shuffled = [&rng] {
+        std::vector<int> numbers(catalogue_size);
+        for (int i = 0; i < catalogue_size; ++i) numbers[i] = i + 1;
+        for (int i = catalogue_size - 1; i > 0; --i)
+            std::swap(numbers[i], numbers[rng.range(0, i)]);
+        return numbers;
+    };
+    const std::vector<int> heads = shuffled();
+    const std::vector<int> chests = shuffled();
+    const std::vector<int> legs_numbers = shuffled();
     for (int i = 0; i < figures; ++i) {
-        const int h = rng.range(1, catalogue_size);
-        const int c = rng.range(1, catalogue_size);
-        const int l = rng.range(1, catalogue_size);
+        const int h = heads[i % catalogue_size];
+        const int c = chests[i % catalogue_size];
+        const int l = legs_numbers[i % catalogue_size];
         const QImage whole = figure(head(h), chest(c), legs(l));
         const int x = gap + (i % columns) * (figure_w + gap);
         const int y = gap + (i / columns) * (figure_h + gap + 14);
