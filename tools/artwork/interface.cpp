@@ -132,6 +132,8 @@ QImage minimise() {
     p.setPen(QPen(accent, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(0.5, 0.5, 36, 7), 2, 2);
+    // the down arrow glyph lies over x 11..21; beside it the usual minimise bar
+    p.fillRect(QRectF(24, 5, 8, 1.5), accent);
     p.end();
     return image;
 }

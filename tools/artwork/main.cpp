@@ -101,7 +101,17 @@ int usage() {
 
 }  // namespace
 
+// Build logs stay quiet: the offscreen platform's note about a missing runtime directory is
+// harmless here, everything else gets through.
+static void quiet_runtime_notes(QtMsgType type, const QMessageLogContext& context,
+                                const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths:")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(quiet_runtime_notes);
     // Drawing needs a GUI application for its fonts, never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
