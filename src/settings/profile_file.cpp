@@ -1,0 +1,333 @@
+#include "settings/profile_file.h"
+
+#include <cstring>
+
+// The format, as the old Windows program's files have it:
+// - A line ends at LF; a CR right before the LF belongs to the line end. Lines are parsed on
+//   their bytes: every character that matters (blanks [ ] ; = " ') is ASCII, and no byte of a
+//   UTF-8 or Windows-1252 multi-byte character is.
+// - Blanks are space, tab and vertical tab, and a stray CR (CR CR LF, a final lone CR).
+// - After leading blanks: ";" starts a comment; "[" up to the first "]" is a section header
+//   (its name trimmed, the rest of the line ignored); otherwise a line with "=" is a key line
+//   (name before the first "=", value after it, both trimmed); anything else is kept and ignored.
+// - Lines before the first section belong to none. Of duplicate sections and duplicate keys in
+//   a section only the first counts.
+// - Names match case-insensitively (Unicode case folding).
+// - A line that is valid UTF-8 is UTF-8, any other line Windows-1252. A UTF-8 byte-order mark
+//   at the start is skipped.
+namespace settings {
+
+namespace {
+
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\r';
+}
+
+bool is_blank(QChar c) {
+    return c.unicode() < 0x80 && is_blank(char(c.unicode()));
+}
+
+const char16_t windows_1252_high[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString decode(const char* data, qsizetype size, bool utf8) {
+    return utf8 ? QString::fromUtf8(data, size) : from_windows_1252(data, size);
+}
+
+// A name as the caller gave it, the way the file would hold it: no NUL, CR or LF, no blanks
+// around it.
+QString clean(QString text) {
+    text.remove(QChar(0)).remove(QChar('\r')).remove(QChar('\n'));
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && is_blank(text[begin])) ++begin;
+    while (end > begin && is_blank(text[end - 1])) --end;
+    return text.mid(begin, end - begin);
+}
+
+QString folded(const QString& name) {
+    return clean(name).toCaseFolded();
+}
+
+// A value in quotes when it would not read back as itself otherwise: blanks around it are
+// trimmed on reading, and so is one pair of matching quotes.
+QString quoted_if_needed(QString value) {
+    value.remove(QChar(0)).remove(QChar('\r')).remove(QChar('\n'));
+    if (value.isEmpty())
+        return value;
+    const QChar first = value.front(), last = value.back();
+    const bool in_quotes = value.size() >= 2 && first == last && (first == '"' || first == '\'');
+    if (in_quotes || is_blank(first) || is_blank(last))
+        return '"' + value + '"';
+    return value;
+}
+
+// At most max_read_length code points, never half a surrogate pair.
+QString capped(QString text) {
+    qsizetype at = 0;
+    for (qsizetype count = 0; at < text.size() && count < ProfileFile::max_read_length; ++count)
+        at += (text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate())
+                  ? 2
+                  : 1;
+    text.truncate(at);
+    return text;
+}
+
+bool is_ascii(const QByteArray& bytes) {
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+// A line for a Windows-1252 file is written in Windows-1252 when it can be and would read back
+// as such; otherwise (a character Windows-1252 lacks, or bytes that happen to be valid UTF-8)
+// in UTF-8, which this reader reads back exactly and which changes no other line.
+QByteArray encoded(const QString& line, bool windows_1252) {
+    if (windows_1252) {
+        auto bytes = to_windows_1252(line);
+        if (bytes && (is_ascii(*bytes) || !is_utf8(bytes->constData(), bytes->size())))
+            return *bytes;
+    }
+    return line.toUtf8();
+}
+
+}  // namespace
+
+QString from_windows_1252(const char* data, qsizetype size) {
+    QString text(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i) {
+        const auto byte = static_cast<unsigned char>(data[i]);
+        text[i] = (byte >= 0x80 && byte < 0xA0) ? QChar(windows_1252_high[byte - 0x80])
+                                                : QChar(char16_t(byte));
+    }
+    return text;
+}
+
+std::optional<QByteArray> to_windows_1252(const QString& text) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        int byte = (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) ? u : -1;
+        for (int i = 0; byte < 0 && i < 32; ++i)
+            if (windows_1252_high[i] == u)
+                byte = 0x80 + i;
+        if (byte < 0)
+            return std::nullopt;
+        bytes += char(byte);
+    }
+    return bytes;
+}
+
+bool is_utf8(const char* data, qsizetype size) {
+    const auto* p = reinterpret_cast<const unsigned char*>(data);
+    const auto* end = p + size;
+    while (p < end) {
+        const unsigned char c = *p++;
+        if (c < 0x80)
+            continue;
+        int more = 0;
+        unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            more = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            more = 2;
+            if (c == 0xE0)
+                low = 0xA0;  // no overlong forms
+            if (c == 0xED)
+                high = 0x9F;  // no surrogates
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            more = 3;
+            if (c == 0xF0)
+                low = 0x90;
+            if (c == 0xF4)
+                high = 0x8F;  // nothing above U+10FFFF
+        } else {
+            return false;
+        }
+        if (end - p < more || *p < low || *p > high)
+            return false;
+        for (++p, --more; more > 0; ++p, --more)
+            if (*p < 0x80 || *p > 0xBF)
+                return false;
+    }
+    return true;
+}
+
+struct ProfileFile::Line {
+    enum Kind { Other, Comment, Section, Key } kind = Other;
+    qsizetype begin = 0, end = 0, next = 0;    // content [begin, end); the next line starts at next
+    qsizetype name_begin = 0, name_end = 0;    // trimmed section or key name
+    qsizetype value_begin = 0, value_end = 0;  // trimmed value, quotes still on
+    bool utf8 = true;
+    bool terminated() const { return next > end; }
+};
+
+// Where a key is, or where it would go.
+struct ProfileFile::Place {
+    std::optional<Line> key;     // the key's line
+    std::optional<Line> anchor;  // the section's last key line, or its header
+};
+
+ProfileFile::ProfileFile(QByteArray bytes) : bytes_(std::move(bytes)) {
+    if (bytes_.startsWith("\xEF\xBB\xBF"))
+        first_line_ = 3;
+}
+
+ProfileFile::Line ProfileFile::line_at(qsizetype begin) const {
+    const char* d = bytes_.constData();
+    const qsizetype size = bytes_.size();
+    Line line;
+    line.begin = begin;
+    const auto* lf = static_cast<const char*>(std::memchr(d + begin, '\n', size - begin));
+    line.end = lf ? lf - d : size;
+    line.next = lf ? line.end + 1 : size;
+    if (lf && line.end > begin && d[line.end - 1] == '\r')
+        --line.end;
+    line.utf8 = is_utf8(d + begin, line.end - begin);
+
+    auto trim = [&](qsizetype from, qsizetype to, qsizetype& out_begin, qsizetype& out_end) {
+        while (from < to && is_blank(d[from])) ++from;
+        while (to > from && is_blank(d[to - 1])) --to;
+        out_begin = from;
+        out_end = to;
+    };
+    qsizetype first = begin;
+    while (first < line.end && is_blank(d[first])) ++first;
+    if (first == line.end)
+        return line;
+    if (d[first] == ';') {
+        line.kind = Line::Comment;
+        return line;
+    }
+    if (d[first] == '[') {
+        if (const auto* close =
+                static_cast<const char*>(std::memchr(d + first, ']', line.end - first))) {
+            line.kind = Line::Section;
+            trim(first + 1, close - d, line.name_begin, line.name_end);
+            return line;
+        }
+    }
+    if (const auto* equals =
+            static_cast<const char*>(std::memchr(d + first, '=', line.end - first))) {
+        line.kind = Line::Key;
+        trim(first, equals - d, line.name_begin, line.name_end);
+        trim(equals - d + 1, line.end, line.value_begin, line.value_end);
+    }
+    return line;
+}
+
+QString ProfileFile::name_of(const Line& line) const {
+    return decode(bytes_.constData() + line.name_begin, line.name_end - line.name_begin, line.utf8);
+}
+
+QString ProfileFile::value_of(const Line& line) const {
+    const char* d = bytes_.constData();
+    qsizetype begin = line.value_begin, end = line.value_end;
+    if (end - begin >= 2 && (d[begin] == '"' || d[begin] == '\'') && d[end - 1] == d[begin]) {
+        ++begin;
+        --end;
+    }
+    // The old program got a C string: it ends at a NUL.
+    if (const void* nul = std::memchr(d + begin, 0, end - begin))
+        end = static_cast<const char*>(nul) - d;
+    return capped(decode(d + begin, end - begin, line.utf8));
+}
+
+ProfileFile::Place ProfileFile::find(const QString& section, const QString& key) const {
+    Place place;
+    for (qsizetype at = first_line_; at < bytes_.size();) {
+        const Line line = line_at(at);
+        if (line.kind == Line::Section) {
+            if (place.anchor)
+                break;  // the end of the first matching section
+            if (name_of(line).toCaseFolded() == section)
+                place.anchor = line;
+        } else if (line.kind == Line::Key && place.anchor) {
+            if (name_of(line).toCaseFolded() == key) {
+                place.key = line;
+                break;
+            }
+            place.anchor = line;
+        }
+        at = line.next;
+    }
+    return place;
+}
+
+void ProfileFile::build_index() const {
+    sections_.emplace();
+    qsizetype current = -1;
+    for (qsizetype at = first_line_; at < bytes_.size();) {
+        const Line line = line_at(at);
+        if (line.kind == Line::Section) {
+            const QString name = name_of(line).toCaseFolded();
+            current = -1;
+            if (!sections_->contains(name)) {
+                current = qsizetype(keys_.size());
+                sections_->insert(name, current);
+                keys_.emplace_back();
+            }
+        } else if (line.kind == Line::Key && current >= 0) {
+            auto& keys = keys_[current];
+            const QString name = name_of(line).toCaseFolded();
+            if (!keys.contains(name))
+                keys.insert(name, line.begin);
+        }
+        at = line.next;
+    }
+}
+
+QString ProfileFile::value(const QString& section, const QString& key) const {
+    if (bytes_.size() > index_limit)
+        return value_by_scan(section, key);
+    if (!sections_)
+        build_index();
+    const auto s = sections_->constFind(folded(section));
+    if (s == sections_->cend())
+        return {};
+    const auto& keys = keys_[*s];
+    const auto k = keys.constFind(folded(key));
+    if (k == keys.cend())
+        return {};
+    return value_of(line_at(*k));
+}
+
+QString ProfileFile::value_by_scan(const QString& section, const QString& key) const {
+    const Place place = find(folded(section), folded(key));
+    return place.key ? value_of(*place.key) : QString();
+}
+
+QByteArray ProfileFile::with_value(const QString& section_name, const QString& key_name,
+                                   const QString& value_text) const {
+    const QString section = clean(section_name), key = clean(key_name);
+    // Names that would not read back as themselves are not written.
+    if (section.contains(']') || key.contains('=') || key.startsWith(';') || key.startsWith('['))
+        return bytes_;
+    const QString value = quoted_if_needed(value_text);
+    const bool windows_1252 = !is_utf8(bytes_.constData(), bytes_.size());
+
+    const Place place = find(section.toCaseFolded(), key.toCaseFolded());
+    QByteArray out = bytes_;
+    if (place.key) {
+        // In place, keeping the file's spelling of the key and the line's own line end.
+        const Line& line = *place.key;
+        out.replace(line.begin, line.end - line.begin,
+                    encoded(name_of(line) + '=' + value, windows_1252));
+    } else if (place.anchor) {
+        QByteArray added = encoded(key + '=' + value, windows_1252) + "\r\n";
+        if (!place.anchor->terminated())
+            added.prepend("\r\n");
+        out.insert(place.anchor->next, added);
+    } else {
+        if (out.size() > first_line_ && !out.endsWith('\n'))
+            out += "\r\n";
+        out += encoded('[' + section + ']', windows_1252) + "\r\n";
+        out += encoded(key + '=' + value, windows_1252) + "\r\n";
+    }
+    return out;
+}
+
+}  // namespace settings

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// One private-profile (INI) file, read the way GetPrivateProfileStringA read the old program's
+// files and rewritten the way WritePrivateProfileStringA wrote them, except that a rewrite
+// touches only the one line it must (or inserts one). The rules are spelled out in
+// profile_file.cpp. The bytes are UTF-8, or Windows-1252 on lines that are not valid UTF-8.
+namespace settings {
+
+class ProfileFile {
+public:
+    // The old program read into a 255-character buffer: at most 254 characters (code points)
+    // come back.
+    static constexpr qsizetype max_read_length = 254;
+    // Larger files are searched line by line at every read instead of indexed, so that a huge
+    // file costs time, not gigabytes of index.
+    static constexpr qsizetype index_limit = 8 << 20;
+
+    explicit ProfileFile(QByteArray bytes = {});
+
+    const QByteArray& bytes() const { return bytes_; }
+
+    // The value of key in section, or the empty text. Case-insensitive names, blanks trimmed,
+    // one pair of matching quotes removed, cut at a NUL, capped at max_read_length.
+    QString value(const QString& section, const QString& key) const;
+    // The same answer found by a plain scan of the lines, without the index.
+    QString value_by_scan(const QString& section, const QString& key) const;
+
+    // The file's bytes with key in section set to value (NUL, CR and LF dropped). Unchanged
+    // bytes when a name cannot be written so that it reads back (a "=" in a key, say).
+    QByteArray with_value(const QString& section, const QString& key, const QString& value) const;
+
+private:
+    struct Line;
+    struct Place;
+    Line line_at(qsizetype begin) const;
+    QString name_of(const Line& line) const;
+    QString value_of(const Line& line) const;
+    Place find(const QString& section, const QString& key) const;
+    void build_index() const;
+
+    QByteArray bytes_;
+    qsizetype first_line_ = 0;  // past a UTF-8 byte-order mark
+    // Folded section name -> its keys (folded name -> line start); first occurrences only.
+    mutable std::optional<QHash<QString, qsizetype>> sections_;
+    mutable std::vector<QHash<QString, qsizetype>> keys_;
+};
+
+// Windows-1252, as MultiByteToWideChar maps it (the five unassigned bytes to U+0081 and so on).
+QString from_windows_1252(const char* data, qsizetype size);
+// Nothing when a character has no Windows-1252 byte.
+std::optional<QByteArray> to_windows_1252(const QString& text);
+bool is_utf8(const char* data, qsizetype size);
+
+}  // namespace settings

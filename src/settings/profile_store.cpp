@@ -1,0 +1,247 @@
+#include "settings/profile_store.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <map>
+
+#include "settings/profile_file.h"
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace settings {
+
+namespace {
+
+// Profiles are a few hundred bytes; anything past this is not one of ours.
+constexpr qint64 size_limit = qint64(256) << 20;
+// Our locks are held for milliseconds; one older than this is left by a hung program (a crashed
+// one is noticed at once by its process id).
+constexpr int stale_lock_ms = 10'000;
+constexpr int lock_wait_ms = stale_lock_ms + 1'000;
+// File times tick coarsely (a few ms on Linux): a file changed this recently may change again
+// with the same time stamp, so its parsed copy is checked against the bytes until it is older.
+constexpr qint64 racy_ns = 50'000'000;
+
+struct Current {
+    QString file, section, key;
+};
+
+Current& current() {
+    static Current state;
+    return state;
+}
+
+// What tells one version of a file from the next.
+struct Stamp {
+    bool regular = false;
+    qint64 size = 0, modified_ns = 0, changed_ns = 0;
+    quint64 device = 0, inode = 0;
+    bool operator==(const Stamp&) const = default;
+};
+
+std::optional<Stamp> stamp_of(const QString& path) {
+    Stamp stamp;
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return std::nullopt;
+    stamp.regular = S_ISREG(st.st_mode);
+    stamp.size = st.st_size;
+    stamp.modified_ns = qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    stamp.changed_ns = qint64(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return std::nullopt;
+    stamp.regular = info.isFile();
+    stamp.size = info.size();
+    stamp.modified_ns = info.lastModified().toMSecsSinceEpoch() * 1'000'000;
+    stamp.changed_ns = info.metadataChangeTime().toMSecsSinceEpoch() * 1'000'000;
+#endif
+    return stamp;
+}
+
+qint64 now_ns() {
+    return QDateTime::currentMSecsSinceEpoch() * 1'000'000;
+}
+
+// The bytes of a regular file of sane size, or nothing.
+std::optional<QByteArray> read_bytes(const QString& path, const Stamp& stamp) {
+    if (!stamp.regular || stamp.size > size_limit)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.read(size_limit + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > size_limit)
+        return std::nullopt;
+    return bytes;
+}
+
+// Parsed copies of the files read lately, reused while the file is unchanged.
+struct Cached {
+    Stamp stamp;
+    qint64 read_at_ns = 0;  // taken before the stamp
+    std::shared_ptr<const ProfileFile> file;
+    bool trusted() const {
+        return std::max(stamp.modified_ns, stamp.changed_ns) < read_at_ns - racy_ns;
+    }
+};
+
+QHash<QString, Cached>& cache() {
+    static QHash<QString, Cached> files;
+    return files;
+}
+
+std::shared_ptr<const ProfileFile> parsed(const QString& path) {
+    auto& files = cache();
+    const qint64 now = now_ns();
+    const auto stamp = stamp_of(path);
+    const auto cached = files.constFind(path);
+    if (stamp && cached != files.cend() && cached->stamp == *stamp && cached->trusted())
+        return cached->file;
+
+    const auto bytes = stamp ? read_bytes(path, *stamp) : std::nullopt;
+    if (!bytes) {
+        files.remove(path);
+        return nullptr;
+    }
+    // A recent file read again: keep its index when the bytes are the same.
+    auto file = (cached != files.cend() && cached->file->bytes() == *bytes)
+                    ? cached->file
+                    : std::make_shared<const ProfileFile>(*bytes);
+    if (files.size() >= 8 && !files.contains(path))
+        files.clear();
+    files.insert(path, Cached{*stamp, now, file});
+    return file;
+}
+
+bool write_value(const QString& path, const QString& section, const QString& key,
+                 const QString& value) {
+    QByteArray old;
+    const auto stamp = stamp_of(path);
+    if (stamp) {
+        // An existing file we cannot read is never replaced.
+        auto bytes = read_bytes(path, *stamp);
+        if (!bytes)
+            return false;
+        old = std::move(*bytes);
+    }
+    const QByteArray updated = ProfileFile(old).with_value(section, key, value);
+    if (stamp && updated == old)
+        return true;
+
+    // A temporary file renamed over the old one: a crash or a full disk leaves the old file.
+    // Unbuffered and flushed: Qt 6.4's commit() misses an error met while flushing its buffer
+    // (a full disk) and renames the short file into place.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(updated) != updated.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+// The inter-process locks this process holds, counted so that nested holders do not lock again.
+struct HeldLock {
+    std::unique_ptr<QLockFile> lock;
+    int depth = 0;
+};
+
+std::map<QString, HeldLock>& held_locks() {
+    static std::map<QString, HeldLock> locks;
+    return locks;
+}
+
+QString lock_key(const QString& path) {
+    return QFileInfo(path).absoluteFilePath();
+}
+
+bool take_lock(const QString& key) {
+    auto& locks = held_locks();
+    if (auto held = locks.find(key); held != locks.end()) {
+        ++held->second.depth;
+        return true;
+    }
+    auto lock = std::make_unique<QLockFile>(key + ".lock");
+    lock->setStaleLockTime(stale_lock_ms);
+    if (!lock->tryLock(lock_wait_ms))
+        return false;
+    locks[key] = HeldLock{std::move(lock), 1};
+    return true;
+}
+
+void release_lock(const QString& key) {
+    auto& locks = held_locks();
+    if (auto held = locks.find(key); held != locks.end() && --held->second.depth == 0)
+        locks.erase(held);
+}
+
+}  // namespace
+
+void set_profile_file(const std::string& path) {
+    current().file = QString::fromStdString(path);
+}
+
+void set_profile_section(const std::string& section) {
+    current().section = QString::fromStdString(section);
+}
+
+void set_profile_key(const std::string& key) {
+    current().key = QString::fromStdString(key);
+}
+
+std::string read_profile() {
+    const Current& now = current();
+    if (now.file.isEmpty())
+        return {};
+    const auto file = parsed(now.file);
+    return file ? file->value(now.section, now.key).toStdString() : std::string();
+}
+
+void write_profile(const std::string& value) {
+    const Current now = current();
+    if (now.file.isEmpty())
+        return;
+    const QString key = lock_key(now.file);
+    // Without the lock (an unwritable directory) the write is tried all the same: it fails
+    // there too, or it is the best there is.
+    const bool locked = take_lock(key);
+    write_value(now.file, now.section, now.key, QString::fromStdString(value));
+    cache().remove(now.file);
+    if (locked)
+        release_lock(key);
+}
+
+struct ProfileLock::State {
+    QString key;
+    bool locked = false;
+};
+
+ProfileLock::ProfileLock() : state_(std::make_unique<State>()) {
+    if (current().file.isEmpty())
+        return;
+    state_->key = lock_key(current().file);
+    state_->locked = take_lock(state_->key);
+}
+
+ProfileLock::~ProfileLock() {
+    if (state_->locked)
+        release_lock(state_->key);
+}
+
+bool ProfileLock::locked() const {
+    return state_->locked;
+}
+
+}  // namespace settings
