@@ -85,7 +85,8 @@ std::optional<QByteArray> read_bytes(const QString& path, const Stamp& stamp) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    if (file.size() > size_limit) return std::nullopt;
+    if (file.size() > size_limit)
+        return std::nullopt;
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError || bytes.size() > size_limit)
         return std::nullopt;
