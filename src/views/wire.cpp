@@ -45,7 +45,7 @@ void wire(Vrendis2001& window) {
     on(window, window.mnustartslideshow, &QAction::triggered, mnustartslideshow_Click);
     on(window, window.Slideshow_Clock, &layouts::Timer::tick, Slideshow_Clock_Timer);
     on(window, window.Text1, &layouts::TextBox::key_press, Text1_KeyPress);
-    on(window, window.Text1, &QLineEdit::textChanged, Text1_Change);
+    on(window, window.Text1, &layouts::TextBox::changed, Text1_Change);
     on(window, window.Slider1, &QSlider::valueChanged, Slider1_Change);
 
     on(window, window.Image20, &Control::clicked, Image20_Click);
