@@ -30,7 +30,10 @@ int twips(float position) {
 // Loads the view (its load step places the parts for the screen and starts its timer) and
 // shows it over the whole screen the main window stands on.
 void open_view(Vrendis2001& window) {
+    const bool loading = !window.fullscreen;
     Fullscreen& view = window.create_fullscreen();
+    if (loading)
+        fullscreen::Form_Load(window, view);
     view.setScreen(window.screen());
     view.setGeometry(platform::screen_metrics().screen_geometry(window));
     view.setWindowState(Qt::WindowFullScreen);

@@ -24,6 +24,7 @@ void mnufullscreen_Click(Vrendis2001& window);
 
 // The full-screen window's own handlers. They reach the view through window.fullscreen.
 namespace fullscreen {
+// The load step, run by the opening commands when they create the view.
 void Form_Load(Vrendis2001& window, Fullscreen& view);
 void Slideshow_Clock_Timer(Vrendis2001& window);
 void image_head_Click(Vrendis2001& window);

@@ -63,8 +63,6 @@ void wire(Vrendis2001& window, Fullscreen& view) {
     on(window, view.Label1, &Control::clicked, fullscreen::Label1_Click);
     on(window, view.Label1, &Control::mouse_move, fullscreen::Label1_MouseMove);
     new FormEvents(window, view);
-
-    fullscreen::Form_Load(window, view);
 }
 
 }  // namespace views
