@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QScreen>
 #include <QTest>
 #include <optional>
@@ -32,6 +33,10 @@ struct Placement {
 class FullscreenView : public WindowTest {
 protected:
     void SetUp() override { show_window(); }
+    // Closed views go once control is back in the event loop; this test has none.
+    void TearDown() override {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     Fullscreen* view() { return window().fullscreen; }
     void start_main_slideshow() {
