@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <ctime>
 #include <random>
 
@@ -124,7 +125,9 @@ public:
 };
 
 // The slideshow at 1 ms for five seconds of the event loop, painting included, against the
-// bare decoding of the same pictures in the same run. "ratio" is slideshow over decoding.
+// bare decoding of the same pictures in the same run. "ratio" is slideshow over decoding, by the
+// wall clock; "cpu_ratio" the same by this thread's CPU time, which other work on the machine
+// does not skew.
 void BM_SlideshowAgainstDecoding(benchmark::State& state) {
     catalogue();
     for (auto _ : state) {
@@ -146,6 +149,10 @@ void BM_SlideshowAgainstDecoding(benchmark::State& state) {
         state.counters["decoded_per_s"] = decoding.per_second;
         state.counters["ratio"] = slideshow.per_second / decoding.per_second;
         state.counters["cpu_ratio"] = slideshow.per_cpu_second / decoding.per_cpu_second;
+        // A 1 ms interval itself allows no more than 1000 figures a second; on a fast machine
+        // that, not the decoding, is the bound.
+        const double bound = std::min(decoding.per_second, 1000.0);
+        state.counters["ratio_to_bound"] = slideshow.per_second / bound;
     }
 }
 BENCHMARK(BM_SlideshowAgainstDecoding)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
