@@ -34,6 +34,12 @@ public:
     // The file's bytes with key in section set to value (NUL, CR and LF dropped). Unchanged
     // bytes when a name cannot be written so that it reads back (a "=" in a key, say).
     QByteArray with_value(const QString& section, const QString& key, const QString& value) const;
+    // The file's bytes without the key's lines in section, line ends included.
+    QByteArray without_key(const QString& section, const QString& key) const;
+
+    // The key lines of section in file order, names as spelled in the file, values as value()
+    // reads them; duplicates too (value() answers with the first).
+    std::vector<std::pair<QString, QString>> entries(const QString& section) const;
 
 private:
     struct Line;
