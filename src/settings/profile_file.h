@@ -40,6 +40,9 @@ public:
     // The key lines of section in file order, names as spelled in the file, values as value()
     // reads them; duplicates too (value() answers with the first).
     std::vector<std::pair<QString, QString>> entries(const QString& section) const;
+    // False for names that would not read back as themselves: a "]" in a section name; a "=" in
+    // a key or a key that begins with ";" or "[".
+    static bool can_write(const QString& section, const QString& key);
 
 private:
     struct Line;
@@ -57,6 +60,8 @@ private:
     mutable std::vector<QHash<QString, qsizetype>> keys_;
 };
 
+// UTF-8 as it stands, a U+FEFF at the start included; invalid bytes become U+FFFD.
+QString from_utf8(const char* data, qsizetype size);
 // Windows-1252, as MultiByteToWideChar maps it (the five unassigned bytes to U+0081 and so on).
 QString from_windows_1252(const char* data, qsizetype size);
 // Nothing when a character has no Windows-1252 byte.
