@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // One private-profile (INI) file, read the way GetPrivateProfileStringA read the old program's
