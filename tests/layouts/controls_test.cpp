@@ -104,8 +104,10 @@ TEST(TextBoxControl, LetsAHandlerRefuseOrReplaceTypedCharacters) {
     });
     std::vector<int> seen;
     QObject::connect(&box, &TextBox::key_press, [&](int& key_ascii) { seen.push_back(key_ascii); });
+    QSignalSpy changes(&box, &TextBox::changed);
     QTest::keyClicks(&box, "1x2a");
     EXPECT_EQ(box.text(), "12b");
+    EXPECT_EQ(changes.count(), 3);
     QTest::keyClick(&box, Qt::Key_Backspace);
     EXPECT_EQ(box.text(), "12");
     QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
