@@ -1,9 +1,40 @@
 #include "bookmarks/wire.h"
 
+#include <QAction>
+#include <QListWidget>
+
+#include "bookmarks/bookmark_panel.h"
 #include "layouts/vrendis2001.h"
+#include "layouts/wiring.h"
 
 namespace bookmarks {
 
-void wire(Vrendis2001&) {}
+void wire(Vrendis2001& window) {
+    using layouts::Control;
+    using layouts::ListBox;
+    using layouts::on;
+    // Rows are one line each: the list need not measure every one of thousands of bookmarks.
+    window.bokmarken_list->setUniformItemSizes(true);
+
+    on(window, window.bookmarks, &Control::clicked, bookmarks_Click);
+    on(window, window.Image22, &Control::clicked, Image22_Click);
+    on(window, window.mnuopen2, &QAction::triggered, mnuopen2_Click);
+    on(window, window.bokmarken_list, &QListWidget::itemClicked, bokmarken_list_Click);
+    on(window, window.bokmarken_list, &ListBox::mouse_down, bokmarken_list_MouseDown);
+    on(window, window.mnubokmark, &QAction::triggered, mnubokmark_Click);
+    on(window, window.mnubookmark_add, &QAction::triggered, mnubookmark_add_Click);
+    on(window, window.mnubookmark_delete, &QAction::triggered, mnubookmark_delete_Click);
+
+    on(window, window.bookmarks, &Control::mouse_move, bookmarks_MouseMove);
+    on(window, window.Image22, &Control::mouse_move, Image22_MouseMove);
+    on(window, window.bokmarken_list, &ListBox::mouse_move, bokmarken_list_MouseMove);
+    on(window, window.image_head, &Control::mouse_move, image_head_MouseMove);
+    on(window, window.image_chest, &Control::mouse_move, image_chest_MouseMove);
+    on(window, window.image_legs, &Control::mouse_move, image_legs_MouseMove);
+    on(window, window.editid, &Control::mouse_move, editid_MouseMove);
+    on(window, window.Picture1, &Control::mouse_move, Picture1_MouseMove);
+    on(window, window.Picture4, &Control::mouse_move, Picture4_MouseMove);
+    on(window, window.Frame1, &Control::mouse_move, Frame1_MouseMove);
+}
 
 }  // namespace bookmarks

@@ -2,6 +2,8 @@
 
 #include "figure/create_new.h"
 #include "figure/handlers.h"
+#include "figure/id_entry.h"
+#include "figure/locks.h"
 #include "layouts/vrendis2001.h"
 #include "layouts/wiring.h"
 
@@ -23,6 +25,9 @@ void wire(Vrendis2001& window) {
     on(window, window.Image19, &Control::mouse_move, Image19_MouseMove);
     on(window, window.Image20, &Control::mouse_move, Image20_MouseMove);
     on(window, window.Frame2, &Control::mouse_move, Frame2_MouseMove);
+
+    wire_locks(window);
+    wire_id_entry(window);
 }
 
 }  // namespace figure

@@ -344,4 +344,33 @@ QByteArray ProfileFile::with_value(const QString& section_name, const QString& k
     return out;
 }
 
+QByteArray ProfileFile::without_key(const QString& section, const QString& key) const {
+    QByteArray out = bytes_;
+    // A key written twice by hand: every copy goes, or the next one would surface.
+    for (;;) {
+        const Place place = ProfileFile(out).find(folded(section), folded(key));
+        if (!place.key)
+            return out;
+        out.remove(place.key->begin, place.key->next - place.key->begin);
+    }
+}
+
+std::vector<std::pair<QString, QString>> ProfileFile::entries(const QString& section_name) const {
+    const QString section = folded(section_name);
+    std::vector<std::pair<QString, QString>> found;
+    bool inside = false;
+    for (qsizetype at = first_line_; at < bytes_.size();) {
+        const Line line = line_at(at);
+        if (line.kind == Line::Section) {
+            if (inside)
+                break;  // only the first matching section counts
+            inside = name_of(line).toCaseFolded() == section;
+        } else if (line.kind == Line::Key && inside) {
+            found.emplace_back(name_of(line), value_of(line));
+        }
+        at = line.next;
+    }
+    return found;
+}
+
 }  // namespace settings

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // One private-profile (INI) file, read the way GetPrivateProfileStringA read the old program's
@@ -34,6 +35,12 @@ public:
     // The file's bytes with key in section set to value (NUL, CR and LF dropped). Unchanged
     // bytes when a name cannot be written so that it reads back (a "=" in a key, say).
     QByteArray with_value(const QString& section, const QString& key, const QString& value) const;
+    // The file's bytes without the key's lines in section, line ends included.
+    QByteArray without_key(const QString& section, const QString& key) const;
+
+    // The key lines of section in file order, names as spelled in the file, values as value()
+    // reads them; duplicates too (value() answers with the first).
+    std::vector<std::pair<QString, QString>> entries(const QString& section) const;
     // False for names that would not read back as themselves: a "]" in a section name; a "=" in
     // a key or a key that begins with ";" or "[".
     static bool can_write(const QString& section, const QString& key);

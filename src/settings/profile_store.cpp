@@ -131,8 +131,10 @@ std::shared_ptr<const ProfileFile> parsed(const QString& path) {
     return file;
 }
 
-bool write_value(const QString& path, const QString& section, const QString& key,
-                 const QString& value) {
+// Replaces the file's bytes by change(the bytes), crash-safely. A missing file reads as empty
+// and is created only when the change gives it bytes.
+template <class Change>
+bool rewrite(const QString& path, Change change) {
     QByteArray old;
     const auto stamp = stamp_of(path);
     if (stamp) {
@@ -142,8 +144,8 @@ bool write_value(const QString& path, const QString& section, const QString& key
             return false;
         old = std::move(*bytes);
     }
-    const QByteArray updated = ProfileFile(old).with_value(section, key, value);
-    if (stamp && updated == old)
+    const QByteArray updated = change(ProfileFile(old));
+    if (updated == old)
         return true;
 
     // A temporary file renamed over the old one: a crash or a full disk leaves the old file.
@@ -223,7 +225,11 @@ std::string read_profile() {
     return file ? file->value(now.section, now.key).toStdString() : std::string();
 }
 
-void write_profile(const std::string& value) {
+namespace {
+
+// Runs a change of the current file under its inter-process lock and forgets its parsed copy.
+template <class Change>
+void rewrite_current(Change change) {
     const Current now = current();
     if (now.file.isEmpty())
         return;
@@ -231,10 +237,38 @@ void write_profile(const std::string& value) {
     // Without the lock (an unwritable directory) the write is tried all the same: it fails
     // there too, or it is the best there is.
     const bool locked = take_lock(key);
-    write_value(now.file, now.section, now.key, text_of(value));
+    rewrite(now.file, [&](const ProfileFile& file) { return change(file, now); });
     cache().remove(now.file);
     if (locked)
         release_lock(key);
+}
+
+}  // namespace
+
+void write_profile(const std::string& value) {
+    const QString text = text_of(value);
+    rewrite_current([&](const ProfileFile& file, const Current& now) {
+        return file.with_value(now.section, now.key, text);
+    });
+}
+
+void delete_profile_key() {
+    rewrite_current([](const ProfileFile& file, const Current& now) {
+        return file.without_key(now.section, now.key);
+    });
+}
+
+std::vector<std::pair<std::string, std::string>> read_profile_section() {
+    const Current& now = current();
+    std::vector<std::pair<std::string, std::string>> section;
+    const auto file = now.file.isEmpty() ? nullptr : parsed(now.file);
+    if (!file)
+        return section;
+    const auto entries = file->entries(now.section);
+    section.reserve(entries.size());
+    for (const auto& [key, value] : entries)
+        section.emplace_back(key.toStdString(), value.toStdString());
+    return section;
 }
 
 struct ProfileLock::State {

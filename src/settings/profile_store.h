@@ -2,6 +2,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 // The profile store: the program's only access to its two settings files, "\vrendisar.ini" and
 // "\bookmark.dat". A small stateful accessor: set the current file, section and key, then read
@@ -26,6 +28,15 @@ std::string read_profile();
 // quotes at its ends is written in quotes. Crash-safe (a temporary file renamed over the old
 // one) and under the file's inter-process lock; a failed write leaves the old file as it was.
 void write_profile(const std::string& value);
+
+// Removes the current key from the current section of the current file, keeping every other
+// byte. Crash-safe and locked like a write; nothing happens when the key is not there.
+void delete_profile_key();
+
+// Every key of the current section of the current file with its value, in file order (a key
+// written twice appears twice; read_profile answers with the first). Empty when the file or
+// section is missing. One pass over the file, for callers that want the whole section.
+std::vector<std::pair<std::string, std::string>> read_profile_section();
 
 // Holds the inter-process lock of the current file ("<file>.lock") for as long as it lives, so
 // that a caller can make several store calls (read a counter, write the next key) that no other

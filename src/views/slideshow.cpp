@@ -3,10 +3,10 @@
 #include <cmath>
 #include <optional>
 
+#include "figure/digit_filter.h"
 #include "figure/generator.h"
 #include "layouts/artwork.h"
 #include "layouts/vrendis2001.h"
-#include "views/digit_filter.h"
 #include "views/handlers.h"
 
 namespace views {
@@ -105,7 +105,7 @@ void Slideshow_Clock_Timer(Vrendis2001& window) {
 }
 
 void Text1_KeyPress(Vrendis2001&, int& key_ascii) {
-    digit_filter(key_ascii);
+    figure::accept_digit_key(key_ascii);
 }
 
 // Text and slider feed each other; each changes only when its value really changes, so the

@@ -1,10 +1,10 @@
-#include "views/digit_filter.h"
+#include "figure/digit_filter.h"
 
 #include "platform/dialogs.h"
 
-namespace views {
+namespace figure {
 
-void digit_filter(int& key_ascii) {
+void accept_digit_key(int& key_ascii) {
     constexpr int backspace = 8;
     if (key_ascii == backspace || (key_ascii >= '0' && key_ascii <= '9'))
         return;
@@ -12,4 +12,4 @@ void digit_filter(int& key_ascii) {
     key_ascii = 0;
 }
 
-}  // namespace views
+}  // namespace figure

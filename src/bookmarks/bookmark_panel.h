@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+class Vrendis2001;
+
+// The bookmark panel: the closed tab `bookmarks`, the open panel `bokmark_foldin` with the list
+// and its closing strip `Image22`. While the panel is open the three figure pictures stand
+// figure_shift twips further right.
+namespace bookmarks {
+
+inline constexpr int figure_shift = 1250;
+
+// Moves image_head, image_chest and image_legs sideways by twips.
+void shift_figure(Vrendis2001& window, int twips);
+
+// The digits of a row's ID: "h12c3l7" gives 12, 3 and 7.
+struct IdDigits {
+    QString head, chest, legs;
+};
+IdDigits scan_id(const QString& row_text);
+
+void bookmarks_Click(Vrendis2001& window);
+void Image22_Click(Vrendis2001& window);
+void mnuopen2_Click(Vrendis2001& window);
+void bokmarken_list_Click(Vrendis2001& window);
+void bokmarken_list_MouseDown(Vrendis2001& window, Qt::MouseButton button, QPoint position);
+void mnubokmark_Click(Vrendis2001& window);
+void mnubookmark_add_Click(Vrendis2001& window);
+void mnubookmark_delete_Click(Vrendis2001& window);
+
+// Hover artwork of the tab and the closing strip.
+void bookmarks_MouseMove(Vrendis2001& window);
+void Image22_MouseMove(Vrendis2001& window);
+void bokmarken_list_MouseMove(Vrendis2001& window);
+void image_head_MouseMove(Vrendis2001& window);
+void image_chest_MouseMove(Vrendis2001& window);
+void image_legs_MouseMove(Vrendis2001& window);
+void editid_MouseMove(Vrendis2001& window);
+void Picture1_MouseMove(Vrendis2001& window);
+void Picture4_MouseMove(Vrendis2001& window);
+void Frame1_MouseMove(Vrendis2001& window);
+
+}  // namespace bookmarks

@@ -1,0 +1,167 @@
+#include "bookmarks/bookmark_panel.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTest>
+
+#include "bookmarks/bookmark_file.h"
+#include "support/program_fixture.h"
+
+using layouts::visible;
+
+namespace {
+
+class BookmarkPanel : public testing_support::WindowTest {
+protected:
+    void SetUp() override {
+        QFile out(program.file("\\bookmark.dat"));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(
+            "[Bookmarks]\r\nCounter=4\r\nbookmark_1=h2c3l4\r\nbookmark_2=h4c1l5\r\n"
+            "bookmark_3=h9c2l3\r\nbookmark_4=h5c9l2\r\n");
+        out.close();
+        bookmarks::restore_bookmark_list(window());
+        show_window();
+    }
+
+    void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
+    void click_row(int row, Qt::MouseButton button = Qt::LeftButton) {
+        QListWidget* list = window().bokmarken_list;
+        QTest::mouseClick(list->viewport(), button, Qt::NoModifier,
+                          list->visualItemRect(list->item(row)).center());
+    }
+    std::vector<int> figure_lefts() {
+        Vrendis2001& w = window();
+        return {w.image_head->left(), w.image_chest->left(), w.image_legs->left()};
+    }
+    QString status() { return window().StatusBar2->panel_text(1); }
+    QString tab() { return window().bookmarks->picture_path(); }
+    QString strip() { return window().Image22->picture_path(); }
+};
+
+}  // namespace
+
+TEST(ScanId, SplitsTheRowTextAtItsLetters) {
+    const std::vector<std::pair<QString, std::vector<QString>>> cases = {
+        {"h12c3l7", {"12", "3", "7"}},   {"h6c6l6", {"6", "6", "6"}},
+        {"h12", {"12", "", ""}},         {"", {"", "", ""}},
+        {"h1c2", {"1", "2", ""}},        {"hh3c4l5", {"3", "4", "5"}},
+        {"h1x2c3l4", {"1x2", "3", "4"}}, {"H1c2l3", {"H1", "2", "3"}},
+    };
+    for (const auto& [text, parts] : cases) {
+        const bookmarks::IdDigits digits = bookmarks::scan_id(text);
+        EXPECT_EQ((std::vector<QString>{digits.head, digits.chest, digits.legs}), parts)
+            << text.toStdString();
+    }
+}
+
+TEST_F(BookmarkPanel, TabAndStripOpenAndCloseBesideTheFigure) {
+    Vrendis2001& w = window();
+    const auto closed = figure_lefts();
+    click(w.bookmarks);
+    EXPECT_TRUE(visible(w.bokmark_foldin));
+    EXPECT_FALSE(visible(w.bookmarks));
+    EXPECT_EQ(figure_lefts(),
+              (std::vector<int>{closed[0] + 1250, closed[1] + 1250, closed[2] + 1250}));
+    click(w.Image22);
+    EXPECT_FALSE(visible(w.bokmark_foldin));
+    EXPECT_TRUE(visible(w.bookmarks));
+    EXPECT_EQ(figure_lefts(), closed);
+    EXPECT_EQ(tab(), program.artwork_path("bokmarken.jpg"));
+}
+
+TEST_F(BookmarkPanel, TheMenuEntryTogglesAndClosesTheIdPanel) {
+    Vrendis2001& w = window();
+    const auto closed = figure_lefts();
+    w.mnuenterid->trigger();
+    w.mnuopen2->trigger();
+    EXPECT_FALSE(visible(w.editid));
+    EXPECT_TRUE(visible(w.bokmark_foldin));
+    EXPECT_FALSE(visible(w.bookmarks));
+    EXPECT_EQ(figure_lefts()[0], closed[0] + 1250);
+    w.mnuopen2->trigger();
+    EXPECT_FALSE(visible(w.bokmark_foldin));
+    EXPECT_TRUE(visible(w.bookmarks));
+    EXPECT_EQ(figure_lefts(), closed);
+}
+
+TEST_F(BookmarkPanel, ARowClickShowsItsFigure) {
+    Vrendis2001& w = window();
+    w.mnuopen2->trigger();
+    w.vrendis_splash->setVisible(true);
+    click_row(0);
+    EXPECT_TRUE(shows(w.image_head, 'h', 2));
+    EXPECT_TRUE(shows(w.image_chest, 'c', 3));
+    EXPECT_TRUE(shows(w.image_legs, 'l', 4));
+    EXPECT_EQ(status(), "  Vrendis ID:  h2c3l4");
+    EXPECT_FALSE(visible(w.vrendis_splash));
+    EXPECT_TRUE(visible(w.bokmark_foldin));
+    EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(BookmarkPanel, LockedPartsAndMissingPicturesStayAsTheyAre) {
+    Vrendis2001& w = window();
+    w.mnuopen2->trigger();
+    click_row(0);
+    // Chest locked: h4c1l5 shows head 4 and legs 5 only.
+    w.bock2->setVisible(true);
+    click_row(1);
+    EXPECT_EQ(status(), "  Vrendis ID:  h4c3l5");
+    EXPECT_TRUE(shows(w.image_chest, 'c', 3));
+    // Head 9 and chest 9 are beyond the catalogue: picture and ID part both stay.
+    w.bock2->setVisible(false);
+    click_row(2);
+    EXPECT_EQ(status(), "  Vrendis ID:  h4c2l3");
+    EXPECT_TRUE(shows(w.image_head, 'h', 4));
+    click_row(3);
+    EXPECT_EQ(status(), "  Vrendis ID:  h4c2l2");
+    EXPECT_TRUE(shows(w.image_chest, 'c', 2));
+    EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(BookmarkPanel, NothingChangesWhileTheSlideshowRunsOrAllIsLocked) {
+    Vrendis2001& w = window();
+    w.mnuopen2->trigger();
+    w.vrendis_splash->setVisible(true);
+    w.Slideshow_Clock->set_enabled(true);
+    click_row(0);
+    EXPECT_TRUE(visible(w.vrendis_splash));
+    EXPECT_EQ(status(), "  Vrendis ID:  h1c1l1");
+    w.Slideshow_Clock->set_enabled(false);
+    for (layouts::Image* mark : {w.bock1, w.bock2, w.bock3}) mark->setVisible(true);
+    click_row(0);
+    EXPECT_FALSE(visible(w.vrendis_splash));
+    EXPECT_EQ(status(), "  Vrendis ID:  h1c1l1");
+    EXPECT_TRUE(shows(w.image_head, 'h', 1));
+}
+
+TEST_F(BookmarkPanel, TheTabAndStripLightUpUnderThePointer) {
+    Vrendis2001& w = window();
+    QTest::mouseMove(w.bookmarks);
+    EXPECT_EQ(tab(), program.artwork_path("bokmarken_on.jpg"));
+    QTest::mouseMove(w.Frame1, QPoint(400, 530));
+    EXPECT_EQ(tab(), program.artwork_path("bokmarken.jpg"));
+    w.mnuopen2->trigger();
+    QTest::mouseMove(w.Image22);
+    EXPECT_EQ(strip(), program.artwork_path("bokmarken_in_on.jpg"));
+    QTest::mouseMove(w.bokmarken_list->viewport());
+    EXPECT_EQ(strip(), program.artwork_path("bokmarken_in.jpg"));
+    QTest::mouseMove(w.Image22);
+    QTest::mouseMove(w.Picture4, QPoint(w.Picture4->width() - 5, w.Picture4->height() - 5));
+    EXPECT_EQ(strip(), program.artwork_path("bokmarken_in.jpg"));
+}
+
+TEST_F(BookmarkPanel, ARightClickPopsUpTheBookmarkMenu) {
+    Vrendis2001& w = window();
+    w.mnuopen2->trigger();
+    const QString before = status();
+    click_row(1, Qt::RightButton);
+    EXPECT_TRUE(w.mnubookmarks->isVisible());
+    EXPECT_EQ(status(), before);
+    w.mnubookmarks->hide();
+    // "Radera bokmärke" deletes the row the click selected.
+    w.mnubookmark_delete->trigger();
+    ASSERT_EQ(w.bokmarken_list->count(), 3);
+    EXPECT_EQ(w.bokmarken_list->item(1)->text(), "h9c2l3");
+}
