@@ -91,5 +91,3 @@ void BM_WriteOneKey(benchmark::State& state) {
 BENCHMARK(BM_WriteOneKey)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -10,64 +10,21 @@
 #include <memory>
 
 #include "figure/generator.h"
+#include "bench_catalogue.h"
 #include "layouts/vrendis2001.h"
 #include "platform/paths.h"
 
 namespace {
 
-// The catalogue: the built program's demo catalogue when it has one, otherwise one picture of
-// each part at the layout's sizes in a temporary program directory.
-class Catalogue {
-public:
-    Catalogue() {
-        if (QFile::exists(QStringLiteral(VRENDIS_PROGRAM_DIR "/vrendisar.ini")) &&
-            QFile::exists(QStringLiteral(VRENDIS_PROGRAM_DIR "/data/huvuden/h1.jpg"))) {
-            directory_ = QStringLiteral(VRENDIS_PROGRAM_DIR);
-        } else {
-            directory_ = temporary_.path();
-            write_part("huvuden/h1.jpg", 87);
-            write_part("broest/c1.jpg", 123);
-            write_part("ben/l1.jpg", 195);
-            QFile profile(directory_ + "/vrendisar.ini");
-            if (profile.open(QIODevice::WriteOnly)) {
-                profile.write(
-                    "[Vrendomaten]\r\nAntal_Huvuden=1\r\nAntal_Broest=1\r\nAntal_Ben=1\r\n"
-                    "Huvuden=\\data\\huvuden\\\r\nBroest=\\data\\broest\\\r\n"
-                    "Ben=\\data\\ben\\\r\nAntal_vrendisar=1\r\nVisa_splash=0\r\n");
-            }
-        }
-        platform::set_program_directory(directory_);
-    }
-
-    // The three pictures the baseline decodes.
-    QString part(const char* name) const { return directory_ + "/data/" + name; }
-
-private:
-    void write_part(const QString& name, int height) {
-        QDir().mkpath(QFileInfo(directory_ + "/data/" + name).absolutePath());
-        QImage image(285, height, QImage::Format_RGB32);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < 285; ++x) image.setPixel(x, y, qRgb(x % 256, (x * y) % 256, y));
-        }
-        image.save(directory_ + "/data/" + name, "JPG");
-    }
-
-    QTemporaryDir temporary_;
-    QString directory_;
-};
-
-Catalogue& catalogue() {
-    static Catalogue instance;
-    return instance;
-}
+using bench_support::catalogue;
 
 double seconds_since(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 void decode_three() {
-    for (const char* name : {"huvuden/h1.jpg", "broest/c1.jpg", "ben/l1.jpg"}) {
-        QImage image = QImageReader(catalogue().part(name)).read();
+    for (const std::vector<QString>& kind : catalogue().parts()) {
+        QImage image = QImageReader(kind.front()).read();
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -123,15 +80,3 @@ void BM_ConstructAndShowMainWindow(benchmark::State& state) {
 BENCHMARK(BM_ConstructAndShowMainWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
