@@ -44,10 +44,9 @@ void register_tray_icon(Vrendis2001& window) {
     auto* tray = new QSystemTrayIcon(window.windowIcon(), &window);
     tray->setObjectName(QStringLiteral("tray"));
     tray->setToolTip(tray_tip);
-    QObject::connect(tray, &QSystemTrayIcon::activated, &window,
-                     [&window](QSystemTrayIcon::ActivationReason reason) {
-                         tray_Activated(window, reason);
-                     });
+    QObject::connect(
+        tray, &QSystemTrayIcon::activated, &window,
+        [&window](QSystemTrayIcon::ActivationReason reason) { tray_Activated(window, reason); });
     // A desktop without a notification area simply has no icon; minimising goes through the
     // loader all the same.
     if (QSystemTrayIcon::isSystemTrayAvailable())
@@ -84,10 +83,10 @@ void Form_Load(Vrendis2001& window) {
     window.Label21->set_caption(QStringLiteral("Antal huvud: ") + heads +
                                 QStringLiteral("  -  Antal bröst: ") + chests +
                                 QStringLiteral("  -  Antal ben: ") + legs + QStringLiteral("."));
-    window.StatusBar1->set_panel_text(
-        3, QStringLiteral("Vrendomaten v6.9 kan generera upp till ") +
-               QString::number(possible_figures(heads, chests, legs)) +
-               QStringLiteral(" vrendisar.") + status_trailer);
+    window.StatusBar1->set_panel_text(3,
+                                      QStringLiteral("Vrendomaten v6.9 kan generera upp till ") +
+                                          QString::number(possible_figures(heads, chests, legs)) +
+                                          QStringLiteral(" vrendisar.") + status_trailer);
 
     const bool splash = read_key(keys::show_splash) == QLatin1String("1");
     window.Check1->setVisible(splash);

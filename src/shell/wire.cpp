@@ -93,14 +93,14 @@ void wire(Vrendis2001& window) {
 void wire(Vrendis2001& window, Loader& loader) {
     // The loader counts as activated when it comes back from its minimised state; the
     // activation that comes with showing it minimised is no request of the user.
+    // The event type is looked at first: a loader being destroyed still sends events, and is
+    // no Loader any more by then.
     new EventHook(&loader, [&window, &loader](QEvent* event) {
-        if (window.loader != &loader)
-            return;
         const bool activated =
             (event->type() == QEvent::WindowActivate &&
              !(loader.windowState() & Qt::WindowMinimized)) ||
             (event->type() == QEvent::WindowStateChange && leaves_minimised(loader, event));
-        if (activated)
+        if (activated && window.loader == &loader)
             loader_Activate(window);
     });
 }

@@ -13,10 +13,14 @@ namespace shell_testing {
 class ShellTest : public testing_support::WindowTest {
 protected:
     void move_over(QWidget* control) { QTest::mouseMove(control, control->rect().center()); }
-    void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center()); }
+    void click(QWidget* control) {
+        QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+    }
 
     bool minimised() { return window().windowState() & Qt::WindowMinimized; }
-    bool figure_shown() { return window().image_head->has_picture() && !window().Text2->text().isEmpty(); }
+    bool figure_shown() {
+        return window().image_head->has_picture() && !window().Text2->text().isEmpty();
+    }
 
     // The profile value as it stands in the file.
     QString stored_profile_value(const QString& key) {

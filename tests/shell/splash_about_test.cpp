@@ -93,8 +93,7 @@ TEST_F(Splash, TheCloseLinkTurnsPaleYellowUnderThePointer) {
     QTest::mouseMove(w.vrendis_splash, QPoint(40, 40));
     EXPECT_EQ(w.Label35->fore_colour(), QColor(255, 255, 255));
     // The closed tab gets its normal artwork back.
-    EXPECT_EQ(w.bookmarks->picture_path(),
-              program.artwork_path(layouts::artwork::bokmarken));
+    EXPECT_EQ(w.bookmarks->picture_path(), program.artwork_path(layouts::artwork::bokmarken));
 }
 
 // ---------------------------------------------------------------------------------------------

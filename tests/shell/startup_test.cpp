@@ -28,8 +28,7 @@ protected:
 
 TEST_F(Startup, ShowsTheCatalogueSizesAndTheNumberOfFigures) {
     sizes("10", "12", "8");
-    EXPECT_EQ(window().Label21->caption(),
-              "Antal huvud: 10  -  Antal bröst: 12  -  Antal ben: 8.");
+    EXPECT_EQ(window().Label21->caption(), "Antal huvud: 10  -  Antal bröst: 12  -  Antal ben: 8.");
     EXPECT_EQ(possible(), "Vrendomaten v6.9 kan generera upp till 960 vrendisar." + blanks);
 }
 
@@ -123,8 +122,8 @@ TEST_F(Startup, TrayPressRestoresTheWindowAndClosesTheLoader) {
 TEST_F(Startup, OtherTrayActivationsDoNothing) {
     show_window();
     click(window().Image8);
-    for (auto reason : {QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick,
-                        QSystemTrayIcon::Unknown}) {
+    for (auto reason :
+         {QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick, QSystemTrayIcon::Unknown}) {
         shell::tray_Activated(window(), reason);
         EXPECT_TRUE(minimised());
         EXPECT_TRUE(window().loader);
