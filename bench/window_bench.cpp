@@ -72,8 +72,8 @@ void decode_three() {
     }
 }
 
-// One new figure against the bare decoding of three part pictures, in the same run. The time
-// reported is the generator's; "ratio" is generator over decoding.
+// One new figure against the bare decoding of the three pictures it showed, in the same run. The
+// time reported is the generator's; "ratio" is generator over decoding.
 void BM_GenerateFigureAgainstDecoding(benchmark::State& state) {
     catalogue();
     Vrendis2001 window;
@@ -83,8 +83,15 @@ void BM_GenerateFigureAgainstDecoding(benchmark::State& state) {
         auto start = std::chrono::steady_clock::now();
         functions::generate_figure(window, functions::NEW_FIGURE);
         const double generate_time = seconds_since(start);
+        // The very files the generator just showed.
+        const QString parts[] = {window.image_head->picture_path(),
+                                 window.image_chest->picture_path(),
+                                 window.image_legs->picture_path()};
         start = std::chrono::steady_clock::now();
-        decode_three();
+        for (const QString& part : parts) {
+            QImage image = QImageReader(part).read();
+            benchmark::DoNotOptimize(image.constBits());
+        }
         decoding += seconds_since(start);
         generating += generate_time;
         state.SetIterationTime(generate_time);

@@ -1,5 +1,6 @@
 #include "figure/wire.h"
 
+#include "figure/create_new.h"
 #include "figure/handlers.h"
 #include "layouts/vrendis2001.h"
 #include "layouts/wiring.h"
@@ -16,6 +17,7 @@ void wire(Vrendis2001& window) {
     on(window, window.image_head, &Control::clicked, image_head_Click);
     on(window, window.image_chest, &Control::clicked, image_chest_Click);
     on(window, window.image_legs, &Control::clicked, image_legs_Click);
+    on(window, window.mnucreatevrendis, &QAction::triggered, mnucreatevrendis_Click);
 
     on(window, window.Image18, &Control::mouse_move, Image18_MouseMove);
     on(window, window.Image19, &Control::mouse_move, Image19_MouseMove);

@@ -211,7 +211,9 @@ Frame::Frame(QWidget* parent) : Panel(parent) {
 // ---------------------------------------------------------------------------------------------
 // Text box
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textChanged, this, &TextBox::changed);
+}
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
     QString text = event->text();

@@ -162,6 +162,8 @@ public:
 
 signals:
     void key_press(int& key_ascii);
+    // Change: every change of the text, typed or set by the program.
+    void changed();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

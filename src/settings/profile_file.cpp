@@ -1,5 +1,6 @@
 #include "settings/profile_file.h"
 
+#include <QStringDecoder>
 #include <cstring>
 
 // The format, as the old Windows program's files have it:
@@ -33,7 +34,7 @@ const char16_t windows_1252_high[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 QString decode(const char* data, qsizetype size, bool utf8) {
-    return utf8 ? QString::fromUtf8(data, size) : from_windows_1252(data, size);
+    return utf8 ? from_utf8(data, size) : from_windows_1252(data, size);
 }
 
 // A name as the caller gave it, the way the file would hold it: no NUL, CR or LF, no blanks
@@ -94,6 +95,14 @@ QByteArray encoded(const QString& line, bool windows_1252) {
 }
 
 }  // namespace
+
+QString from_utf8(const char* data, qsizetype size) {
+    // QString::fromUtf8 would drop a U+FEFF at the start of a name or value.
+    if (size < 3 || std::memcmp(data, "\xEF\xBB\xBF", 3) != 0)
+        return QString::fromUtf8(data, size);
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(data, size));
+}
 
 QString from_windows_1252(const char* data, qsizetype size) {
     QString text(size, Qt::Uninitialized);
@@ -300,12 +309,17 @@ QString ProfileFile::value_by_scan(const QString& section, const QString& key) c
     return place.key ? value_of(*place.key) : QString();
 }
 
+bool ProfileFile::can_write(const QString& section_name, const QString& key_name) {
+    const QString key = clean(key_name);
+    return !clean(section_name).contains(']') && !key.contains('=') && !key.startsWith(';') &&
+           !key.startsWith('[');
+}
+
 QByteArray ProfileFile::with_value(const QString& section_name, const QString& key_name,
                                    const QString& value_text) const {
-    const QString section = clean(section_name), key = clean(key_name);
-    // Names that would not read back as themselves are not written.
-    if (section.contains(']') || key.contains('=') || key.startsWith(';') || key.startsWith('['))
+    if (!can_write(section_name, key_name))
         return bytes_;
+    const QString section = clean(section_name), key = clean(key_name);
     const QString value = quoted_if_needed(value_text);
     const bool windows_1252 = !is_utf8(bytes_.constData(), bytes_.size());
 

@@ -34,6 +34,9 @@ public:
     // The file's bytes with key in section set to value (NUL, CR and LF dropped). Unchanged
     // bytes when a name cannot be written so that it reads back (a "=" in a key, say).
     QByteArray with_value(const QString& section, const QString& key, const QString& value) const;
+    // False for names that would not read back as themselves: a "]" in a section name; a "=" in
+    // a key or a key that begins with ";" or "[".
+    static bool can_write(const QString& section, const QString& key);
 
 private:
     struct Line;
@@ -51,6 +54,8 @@ private:
     mutable std::vector<QHash<QString, qsizetype>> keys_;
 };
 
+// UTF-8 as it stands, a U+FEFF at the start included; invalid bytes become U+FFFD.
+QString from_utf8(const char* data, qsizetype size);
 // Windows-1252, as MultiByteToWideChar maps it (the five unassigned bytes to U+0081 and so on).
 QString from_windows_1252(const char* data, qsizetype size);
 // Nothing when a character has no Windows-1252 byte.

@@ -1,10 +1,12 @@
 #include "settings/profile_store.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
+#include <QThread>
 #include <map>
 
 #include "settings/profile_file.h"
@@ -68,6 +70,10 @@ std::optional<Stamp> stamp_of(const QString& path) {
     return stamp;
 }
 
+QString text_of(const std::string& utf8) {
+    return from_utf8(utf8.data(), qsizetype(utf8.size()));
+}
+
 qint64 now_ns() {
     return QDateTime::currentMSecsSinceEpoch() * 1'000'000;
 }
@@ -79,7 +85,9 @@ std::optional<QByteArray> read_bytes(const QString& path, const Stamp& stamp) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray bytes = file.read(size_limit + 1);
+    if (file.size() > size_limit)
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError || bytes.size() > size_limit)
         return std::nullopt;
     return bytes;
@@ -175,8 +183,14 @@ bool take_lock(const QString& key) {
     }
     auto lock = std::make_unique<QLockFile>(key + ".lock");
     lock->setStaleLockTime(stale_lock_ms);
-    if (!lock->tryLock(lock_wait_ms))
-        return false;
+    // Our own short waits: QLockFile::tryLock(timeout) sleeps 100 ms, then 200, 400, ... and
+    // starves behind a program that takes the lock again and again.
+    const QDeadlineTimer deadline(lock_wait_ms);
+    for (int sleep_ms = 1; !lock->tryLock(0); sleep_ms = std::min(2 * sleep_ms, 16)) {
+        if (lock->error() != QLockFile::LockFailedError || deadline.hasExpired())
+            return false;
+        QThread::msleep(sleep_ms);
+    }
     locks[key] = HeldLock{std::move(lock), 1};
     return true;
 }
@@ -190,15 +204,15 @@ void release_lock(const QString& key) {
 }  // namespace
 
 void set_profile_file(const std::string& path) {
-    current().file = QString::fromStdString(path);
+    current().file = text_of(path);
 }
 
 void set_profile_section(const std::string& section) {
-    current().section = QString::fromStdString(section);
+    current().section = text_of(section);
 }
 
 void set_profile_key(const std::string& key) {
-    current().key = QString::fromStdString(key);
+    current().key = text_of(key);
 }
 
 std::string read_profile() {
@@ -217,7 +231,7 @@ void write_profile(const std::string& value) {
     // Without the lock (an unwritable directory) the write is tried all the same: it fails
     // there too, or it is the best there is.
     const bool locked = take_lock(key);
-    write_value(now.file, now.section, now.key, QString::fromStdString(value));
+    write_value(now.file, now.section, now.key, text_of(value));
     cache().remove(now.file);
     if (locked)
         release_lock(key);

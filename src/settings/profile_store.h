@@ -16,16 +16,21 @@ void set_profile_section(const std::string& section);
 void set_profile_key(const std::string& key);
 
 // The value of the current key in the current section of the current file: at most 254
-// characters, or the empty text when the file, section or key is missing or unreadable.
+// characters (Unicode code points, so up to 1016 bytes of UTF-8, never half a character), or
+// the empty text when the file, section or key is missing or unreadable. A parsed copy of the
+// file is kept while its size, times and inode stay the same, so a read costs one stat().
 std::string read_profile();
 
 // Stores the value (less any NUL, CR and LF characters) under the current key, creating the
-// file, section and key when missing. Crash-safe; a failed write leaves the old file intact.
+// file, section and key when missing. Names and values round-trip: a value with blanks or
+// quotes at its ends is written in quotes. Crash-safe (a temporary file renamed over the old
+// one) and under the file's inter-process lock; a failed write leaves the old file as it was.
 void write_profile(const std::string& value);
 
-// Holds the inter-process lock of the current file for as long as it lives, so that a caller
-// can make several store calls (read a counter, write the next key) that no other copy of the
-// program interleaves with. Store calls made while it is held do not lock again.
+// Holds the inter-process lock of the current file ("<file>.lock") for as long as it lives, so
+// that a caller can make several store calls (read a counter, write the next key) that no other
+// copy of the program interleaves with. Store calls made while it is held, and nested
+// ProfileLocks, do not lock again.
 class ProfileLock {
 public:
     ProfileLock();

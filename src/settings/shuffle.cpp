@@ -17,9 +17,12 @@ void shuffle_numbers(std::span<std::int16_t> numbers) {
         const double span_length = static_cast<float>(hi - i + 1);
         const double start = static_cast<float>(i);
         long j = static_cast<long>(std::floor(span_length * static_cast<double>(r) + start));
-        if (j > hi) j = hi;  // only a source that breaks its promise of r < 1 gets here
-        if (j < i) j = i;
-        if (j != i) std::swap(numbers[i - 1], numbers[j - 1]);
+        if (j > hi)
+            j = hi;  // only a source that breaks its promise of r < 1 gets here
+        if (j < i)
+            j = i;
+        if (j != i)
+            std::swap(numbers[i - 1], numbers[j - 1]);
     }
 }
 

@@ -1,12 +1,68 @@
 #include "views/wire.h"
 
+#include <QAction>
+#include <QEvent>
+#include <QKeyEvent>
+
 #include "layouts/fullscreen.h"
 #include "layouts/vrendis2001.h"
+#include "layouts/wiring.h"
+#include "views/handlers.h"
 
 namespace views {
+namespace {
 
-void wire(Vrendis2001&) {}
+// The full-screen window has no control of its own for its background and keys: this filter
+// hands them to the handlers. The children take their own mouse events, so only the background
+// (and the band, which lets the mouse through) reaches here.
+class FormEvents : public QObject {
+public:
+    FormEvents(Vrendis2001& window, Fullscreen& view) : QObject(&view), window_(window) {
+        view.setMouseTracking(true);
+        view.installEventFilter(this);
+    }
 
-void wire(Vrendis2001&, Fullscreen&) {}
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove) {
+            fullscreen::Form_MouseMove(window_);
+        } else if (event->type() == QEvent::KeyPress) {
+            fullscreen::Form_KeyDown(window_, static_cast<QKeyEvent*>(event)->key());
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    Vrendis2001& window_;
+};
+
+}  // namespace
+
+void wire(Vrendis2001& window) {
+    using layouts::Control;
+    using layouts::on;
+    on(window, window.Image19, &Control::clicked, Image19_Click);
+    on(window, window.mnustartslideshow, &QAction::triggered, mnustartslideshow_Click);
+    on(window, window.Slideshow_Clock, &layouts::Timer::tick, Slideshow_Clock_Timer);
+    on(window, window.Text1, &layouts::TextBox::key_press, Text1_KeyPress);
+    on(window, window.Text1, &layouts::TextBox::changed, Text1_Change);
+    on(window, window.Slider1, &QSlider::valueChanged, Slider1_Change);
+
+    on(window, window.Image20, &Control::clicked, Image20_Click);
+    on(window, window.mnufullscreen, &QAction::triggered, mnufullscreen_Click);
+}
+
+void wire(Vrendis2001& window, Fullscreen& view) {
+    using layouts::Control;
+    using layouts::on;
+    on(window, view.Slideshow_Clock, &layouts::Timer::tick, fullscreen::Slideshow_Clock_Timer);
+    on(window, view.image_head, &Control::clicked, fullscreen::image_head_Click);
+    on(window, view.image_chest, &Control::clicked, fullscreen::image_chest_Click);
+    on(window, view.image_legs, &Control::clicked, fullscreen::image_legs_Click);
+    on(window, view.Image1, &Control::clicked, fullscreen::Image1_Click);
+    on(window, view.Label1, &Control::clicked, fullscreen::Label1_Click);
+    on(window, view.Label1, &Control::mouse_move, fullscreen::Label1_MouseMove);
+    new FormEvents(window, view);
+}
 
 }  // namespace views

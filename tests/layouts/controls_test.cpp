@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +53,8 @@ TEST(ImageControl, TakesThePicturesSizeAndKeepsItWhenALoadFails) {
 TEST(ImageControl, ReportsClicksAndMovesOfTheMouse) {
     TransparentImage zone;
     zone.resize(40, 20);
+    zone.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&zone));
     QSignalSpy clicked(&zone, &Control::clicked);
     QSignalSpy down(&zone, &Control::mouse_down);
     QSignalSpy doubled(&zone, &Control::double_clicked);
@@ -61,11 +65,16 @@ TEST(ImageControl, ReportsClicksAndMovesOfTheMouse) {
     EXPECT_EQ(down.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
     QTest::mouseClick(&zone, Qt::LeftButton);
     EXPECT_EQ(clicked.count(), 1);
-    QTest::mouseDClick(&zone, Qt::LeftButton);
+    // A double click as the platform delivers it: press, release, double click, release.
+    QTest::mouseClick(&zone, Qt::LeftButton);
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(5, 5), zone.mapToGlobal(QPointF(5, 5)),
+                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&zone, &second);
+    QTest::mouseRelease(&zone, Qt::LeftButton);
     EXPECT_EQ(doubled.count(), 1);
     EXPECT_EQ(clicked.count(), 2);
     EXPECT_TRUE(zone.hasMouseTracking());
-    QTest::mouseMove(&zone, QPoint(5, 5));
+    QTest::mouseMove(&zone, QPoint(12, 8));
     EXPECT_GE(moved.count(), 1);
 }
 
@@ -95,8 +104,10 @@ TEST(TextBoxControl, LetsAHandlerRefuseOrReplaceTypedCharacters) {
     });
     std::vector<int> seen;
     QObject::connect(&box, &TextBox::key_press, [&](int& key_ascii) { seen.push_back(key_ascii); });
+    QSignalSpy changes(&box, &TextBox::changed);
     QTest::keyClicks(&box, "1x2a");
     EXPECT_EQ(box.text(), "12b");
+    EXPECT_EQ(changes.count(), 3);
     QTest::keyClick(&box, Qt::Key_Backspace);
     EXPECT_EQ(box.text(), "12");
     QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);

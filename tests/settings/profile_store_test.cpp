@@ -178,6 +178,18 @@ TEST_F(ProfileStore, ReadOnlyFileKeepsItsContent) {
     EXPECT_EQ(read(path(), "Vrendomaten", "Visa_splash"), "0");
 }
 
+TEST_F(ProfileStore, UnreadableFileIsNeverReplaced) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    const QByteArray before = "[Vrendomaten]\r\nVisa_splash=0\r\n";
+    put(path(), before);
+    ASSERT_EQ(chmod(path().c_str(), 0200), 0);
+    EXPECT_EQ(read(path(), "Vrendomaten", "Visa_splash"), "");
+    write(path(), "Vrendomaten", "Antal_Ben", "1");
+    ASSERT_EQ(chmod(path().c_str(), 0600), 0);
+    EXPECT_EQ(contents(path()), before);
+}
+
 TEST_F(ProfileStore, FullDiskKeepsTheOldFile) {
     // A child whose file size limit is below the new file's size: its write fails midway.
     QByteArray before = "[Vrendomaten]\r\nVisa_splash=0\r\n";
@@ -214,6 +226,31 @@ TEST_F(ProfileStore, BinaryGarbageAndHugeFiles) {
     EXPECT_EQ(read(path(), "Vrendomaten", "Visa_splash"), "1");
     EXPECT_LT(timer.elapsed(), 20'000);
     EXPECT_EQ(contents(path()).size(), huge.size() + qsizetype(sizeof("Visa_splash=1\r\n") - 1));
+}
+
+TEST_F(ProfileStore, AnyValueReadsBackAsWritten) {
+    for (const std::string value : {" med blanksteg ", "\"citerad\"", "'",
+                                    "\xEF\xBB\xBF"
+                                    "bom",
+                                    "a;b#c", "=", "[Bookmarks]", "ö€Ω😀"}) {
+        write(path(), "Vrendomaten", "\xEF\xBB\xBFHuvuden", value);
+        EXPECT_EQ(read(path(), "VRENDOMATEN", "\xEF\xBB\xBFhuvuden"), value);
+    }
+}
+
+TEST_F(ProfileStore, ReadersNeverSeeAHalfWrittenFile) {
+    write(path(), "Vrendomaten", "Visa_splash", "1");
+    QProcess writer;
+    writer.start(PROFILE_WRITER, {"keys", QString::fromStdString(path()), "key_", "100"});
+    ASSERT_TRUE(writer.waitForStarted());
+    int reads = 0;
+    while (writer.state() != QProcess::NotRunning) {
+        ASSERT_EQ(read(path(), "Vrendomaten", "Visa_splash"), "1") << "after " << reads;
+        ++reads;
+        writer.waitForFinished(0);
+    }
+    EXPECT_EQ(writer.exitCode(), 0);
+    EXPECT_EQ(read(path(), "Vrendomaten", "key_100"), "100");
 }
 
 TEST_F(ProfileStore, NestedLocksDoNotDeadlock) {

@@ -1,3 +1,5 @@
+#include "settings/shuffle.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -5,7 +7,6 @@
 #include <numeric>
 #include <vector>
 
-#include "settings/shuffle.h"
 #include "support/test_doubles.h"
 
 namespace {

@@ -31,4 +31,8 @@ void CapturedDialogs::message_box(const QString& text, const QString& title,
     boxes.push_back({text, title, icon});
 }
 
+FakeScreen::FakeScreen(QRect geometry) : geometry(geometry) { platform::set_screen_metrics(this); }
+
+FakeScreen::~FakeScreen() { platform::set_screen_metrics(nullptr); }
+
 }  // namespace testing_support

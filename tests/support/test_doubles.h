@@ -6,6 +6,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/random_source.h"
+#include "platform/screen_metrics.h"
 
 namespace testing_support {
 
@@ -44,6 +45,17 @@ public:
 
     std::vector<Box> boxes;
     int beeps = 0;
+};
+
+// Pretends that every widget stands on a screen of the given geometry. Installed for its
+// lifetime.
+class FakeScreen final : public platform::ScreenMetrics {
+public:
+    explicit FakeScreen(QRect geometry);
+    ~FakeScreen() override;
+    QRect screen_geometry(const QWidget&) override { return geometry; }
+
+    QRect geometry;
 };
 
 }  // namespace testing_support

@@ -1,0 +1,133 @@
+#include <QColor>
+#include <cmath>
+
+#include "figure/generator.h"
+#include "layouts/artwork.h"
+#include "layouts/fullscreen.h"
+#include "layouts/twips.h"
+#include "layouts/vrendis2001.h"
+#include "platform/screen_metrics.h"
+#include "views/handlers.h"
+
+namespace views {
+namespace {
+
+namespace artwork = layouts::artwork;
+
+const QColor link_colour = Qt::white;
+const QColor link_hover_colour = QColor(143, 193, 254);
+
+bool all_locked(const Vrendis2001& window) {
+    return layouts::visible(window.bock1) && layouts::visible(window.bock2) &&
+           layouts::visible(window.bock3);
+}
+
+// The nearest whole twip of a position worked out in single precision.
+int twips(float position) {
+    return static_cast<int>(std::lround(position));
+}
+
+// Loads the view (its load step places the parts for the screen and starts its timer) and
+// shows it over the whole screen the main window stands on.
+void open_view(Vrendis2001& window) {
+    const bool loading = !window.fullscreen;
+    Fullscreen& view = window.create_fullscreen();
+    if (loading)
+        fullscreen::Form_Load(window, view);
+    view.setScreen(window.screen());
+    view.setGeometry(platform::screen_metrics().screen_geometry(window));
+    view.setWindowState(Qt::WindowFullScreen);
+    view.show();
+    view.raise();
+    view.activateWindow();
+}
+
+}  // namespace
+
+void Image20_Click(Vrendis2001& window) {
+    // 1.
+    if (all_locked(window))
+        return;
+    // 2 to 4. A running slideshow of the main window stops, as by the start/stop command.
+    artwork::load(window.Image11, artwork::btn_slideshow_on);
+    artwork::load(window.Image10, artwork::btn_skapa_on);
+    window.Slideshow_Clock->set_enabled(false);
+    window.Slider1->setEnabled(true);
+    window.Text1->setEnabled(true);
+    // 5.
+    open_view(window);
+}
+
+// The main window's slideshow goes on; the generator then leaves the view alone.
+void mnufullscreen_Click(Vrendis2001& window) {
+    if (all_locked(window))
+        return;
+    open_view(window);
+}
+
+namespace fullscreen {
+
+void Form_Load(Vrendis2001& window, Fullscreen& view) {
+    const QRect screen = platform::screen_metrics().screen_geometry(window);
+    const int width = layouts::pixels_to_twips(screen.width());
+    const int height = layouts::pixels_to_twips(screen.height());
+    const float half_width = static_cast<float>(width) / 2.0f;
+    const float half_height = static_cast<float>(height) / 2.0f;
+
+    // 1. The empty screen below the title band takes the clicks.
+    view.Image1->set_twips_geometry(0, 550, width, height);
+    // 2 to 5. The figure about the screen's centre.
+    for (layouts::Image* part : {view.image_head, view.image_chest, view.image_legs})
+        part->set_left(twips(half_width - 2200.0f));
+    view.image_head->set_top(twips(half_height - 2000.0f));
+    view.image_chest->set_top(twips(half_height - 683.0f));
+    view.image_legs->set_top(twips(half_height + 1162.0f));
+    // 6. The timer is enabled by definition, so it starts ticking here.
+    view.Slideshow_Clock->set_interval(slideshow_interval(window));
+}
+
+void Slideshow_Clock_Timer(Vrendis2001& window) {
+    functions::generate_figure(window, functions::FULLSCREEN_STEP);
+}
+
+void image_head_Click(Vrendis2001& window) {
+    functions::generate_figure(window, functions::FULLSCREEN_HEAD);
+}
+
+void image_chest_Click(Vrendis2001& window) {
+    functions::generate_figure(window, functions::FULLSCREEN_CHEST);
+}
+
+void image_legs_Click(Vrendis2001& window) {
+    functions::generate_figure(window, functions::FULLSCREEN_LEGS);
+}
+
+void Image1_Click(Vrendis2001& window) {
+    if (!window.fullscreen)
+        return;
+    layouts::Timer* clock = window.fullscreen->Slideshow_Clock;
+    clock->set_enabled(!clock->enabled());
+}
+
+void Label1_Click(Vrendis2001& window) {
+    window.destroy_fullscreen();
+}
+
+void Label1_MouseMove(Vrendis2001& window) {
+    if (window.fullscreen)
+        window.fullscreen->Label1->set_fore_colour(link_hover_colour);
+}
+
+void Form_MouseMove(Vrendis2001& window) {
+    if (window.fullscreen)
+        window.fullscreen->Label1->set_fore_colour(link_colour);
+}
+
+void Form_KeyDown(Vrendis2001& window, int key) {
+    if (key == Qt::Key_Escape)
+        window.destroy_fullscreen();
+}
+
+}  // namespace fullscreen
+
+}  // namespace views
