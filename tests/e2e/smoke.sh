@@ -5,11 +5,12 @@
 set -uo pipefail
 
 program_dir=${1:?usage: smoke.sh <program directory>}
-for tool in Xvfb xdotool xwininfo import compare; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (scripts/bootstrap installs it)"
-        exit 77
-    fi
+if ! command -v Xvfb >/dev/null; then
+    echo "SKIP: Xvfb is not installed (scripts/bootstrap installs it)"
+    exit 77
+fi
+for tool in xdotool xwininfo import compare; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing; run scripts/bootstrap"; exit 1; }
 done
 
 work=$(mktemp -d)

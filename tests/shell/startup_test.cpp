@@ -90,11 +90,6 @@ TEST_F(Startup, EveryOtherSplashValueShowsTheFirstFigure) {
     EXPECT_TRUE(figure_shown());
 }
 
-TEST_F(Startup, FillsTheBookmarkListAfresh) {
-    program.set_profile_value("Visa_splash", "1");
-    EXPECT_EQ(window().bokmarken_list->count(), 0);
-}
-
 // ---------------------------------------------------------------------------------------------
 // Tray icon
 
