@@ -1,32 +1,112 @@
 #include "shell/wire.h"
 
-#include "figure/generator.h"
+#include <QEvent>
+#include <QWindowStateChangeEvent>
+#include <functional>
+#include <utility>
+
 #include "layouts/loader.h"
 #include "layouts/vrendis2001.h"
-#include "platform/paths.h"
-#include "settings/profile_keys.h"
-#include "settings/profile_store.h"
+#include "layouts/wiring.h"
+#include "shell/handlers.h"
 
 namespace shell {
+namespace {
 
-void wire(Vrendis2001&) {}
+// Hands a window's own events (resize, close, activation) to a handler; lives as long as the
+// window it watches.
+class EventHook : public QObject {
+public:
+    EventHook(QObject* watched, std::function<void(QEvent*)> handler)
+        : QObject(watched), handler_(std::move(handler)) {
+        watched->installEventFilter(this);
+    }
 
-void wire(Vrendis2001&, Loader&) {}
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        handler_(event);
+        return false;
+    }
 
-// A stand-in for the shell's own load step (tray icon, bookmark list, catalogue sizes), which
-// replaces it: only the splash choice and the first figure.
+private:
+    std::function<void(QEvent*)> handler_;
+};
+
+bool leaves_minimised(const QWidget& widget, QEvent* event) {
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    return (change->oldState() & Qt::WindowMinimized) &&
+           !(widget.windowState() & Qt::WindowMinimized);
+}
+
+}  // namespace
+
+void wire(Vrendis2001& window) {
+    using layouts::Control;
+    using layouts::on;
+
+    new EventHook(&window, [&window](QEvent* event) {
+        switch (event->type()) {
+            case QEvent::Resize:
+            case QEvent::WindowStateChange:  // minimising changes no size, but counts as one
+                Form_Resize(window);
+                break;
+            case QEvent::Close:
+                Form_Unload(window);
+                break;
+            default:
+                break;
+        }
+    });
+
+    on(window, window.mnuopen, &QAction::triggered, mnuopen_Click);
+    on(window, window.mnuexit, &QAction::triggered, mnuexit_Click);
+    on(window, window.Image8, &Control::clicked, Image8_Click);
+
+    on(window, window.mnusplash, &QAction::triggered, mnusplash_Click);
+    on(window, window.vrendis_splash, &Control::clicked, vrendis_splash_Click);
+    on(window, window.vrendis_splash, &Control::mouse_move, vrendis_splash_MouseMove);
+    on(window, window.Label35, &Control::clicked, Label35_Click);
+    on(window, window.Label35, &Control::mouse_move, Label35_MouseMove);
+    on(window, window.Check1, &QCheckBox::clicked, Check1_Click);
+
+    on(window, window.Label3, &Control::clicked, Label3_Click);
+    on(window, window.mnuabout, &QAction::triggered, mnuabout_Click);
+    on(window, window.aboutscroller, &layouts::Timer::tick, aboutscroller_Timer);
+    for (Control* headline : std::initializer_list<Control*>{window.about_scroller, window.Label22,
+                                                             window.Label23, window.Label24})
+        on(window, headline, &Control::double_clicked, about_scroller_DblClick);
+
+    on(window, window.Image3, &Control::mouse_down, Image3_MouseDown);
+    on(window, window.Image3, &Control::mouse_move, Image3_MouseMove);
+    on(window, window.Image3, &Control::clicked, Image3_Click);
+    on(window, window.Image2, &Control::mouse_move, Image2_MouseMove);
+    on(window, window.Image4, &Control::mouse_move, Image4_MouseMove);
+    on(window, window.Label1, &Control::mouse_move, Label1_MouseMove);
+    on(window, window.Label3, &Control::mouse_move, Label3_MouseMove);
+    on(window, window.Label1, &Control::clicked, Label1_Click);
+    on(window, window.Image9, &Control::clicked, Image9_Click);
+    on(window, window.Image9, &Control::mouse_down, Image9_MouseDown);
+
+    report_first_figure(window);
+}
+
+void wire(Vrendis2001& window, Loader& loader) {
+    // The loader counts as activated when it comes back from its minimised state; the
+    // activation that comes with showing it minimised is no request of the user.
+    // The event type is looked at first: a loader being destroyed still sends events, and is
+    // no Loader any more by then.
+    new EventHook(&loader, [&window, &loader](QEvent* event) {
+        const bool activated =
+            (event->type() == QEvent::WindowActivate &&
+             !(loader.windowState() & Qt::WindowMinimized)) ||
+            (event->type() == QEvent::WindowStateChange && leaves_minimised(loader, event));
+        if (activated && window.loader == &loader)
+            loader_Activate(window);
+    });
+}
+
 void load(Vrendis2001& window) {
-    settings::set_profile_file(
-        platform::program_path(settings::keys::program_profile).toStdString());
-    settings::set_profile_section(settings::keys::program_section);
-    settings::set_profile_key(settings::keys::show_splash);
-    const bool splash = settings::read_profile() == "1";
-    window.Check1->setVisible(splash);
-    window.vrendis_splash->setVisible(splash);
-    window.Label35->setVisible(splash);
-    window.bookmarks->setVisible(!splash);
-    if (!splash)
-        functions::generate_figure(window, functions::NEW_FIGURE);
+    Form_Load(window);
 }
 
 }  // namespace shell

@@ -1,0 +1,26 @@
+#include "layouts/loader.h"
+
+#include "layouts/vrendis2001.h"
+#include "shell/handlers.h"
+
+namespace shell {
+
+void Image8_Click(Vrendis2001& window) {
+    Loader& loader = window.create_loader();
+    loader_Load(window, loader);
+    loader.show();
+}
+
+void loader_Load(Vrendis2001& window, Loader& loader) {
+    window.setWindowState(window.windowState() | Qt::WindowMinimized);
+    loader.setWindowState(Qt::WindowMinimized);
+}
+
+void loader_Activate(Vrendis2001& window) {
+    window.setWindowState(Qt::WindowNoState);
+    window.show();
+    window.activateWindow();
+    window.destroy_loader();
+}
+
+}  // namespace shell

@@ -1,0 +1,137 @@
+#include <QCursor>
+#include <cmath>
+#include <optional>
+
+#include "bookmarks/bookmark_file.h"
+#include "figure/generator.h"
+#include "layouts/vrendis2001.h"
+#include "platform/paths.h"
+#include "settings/profile_keys.h"
+#include "settings/profile_store.h"
+#include "shell/handlers.h"
+
+namespace shell {
+namespace {
+
+using namespace settings;
+
+const QString tray_tip = QStringLiteral("Vrendomaten v6.9");
+// The status line keeps its blanks so that the panel's text never looks cut short.
+const QString status_trailer = QString(18, QLatin1Char(' '));
+
+QString read_key(const char* key) {
+    set_profile_key(key);
+    return QString::fromStdString(read_profile());
+}
+
+// The number of possible figures: heads x chests x legs, each size taken by its value ("07" is
+// 7), without the 16-bit limit; 0 when a size is no number or the product no sensible count.
+long long possible_figures(const QString& heads, const QString& chests, const QString& legs) {
+    double product = 1;
+    for (const QString& size : {heads, chests, legs}) {
+        bool ok = false;
+        const double value = size.toDouble(&ok);
+        if (!ok || !std::isfinite(value))
+            return 0;
+        product *= value;
+    }
+    if (!std::isfinite(product) || std::abs(product) > 9.0e18)
+        return 0;
+    return std::llround(product);
+}
+
+void register_tray_icon(Vrendis2001& window) {
+    auto* tray = new QSystemTrayIcon(window.windowIcon(), &window);
+    tray->setObjectName(QStringLiteral("tray"));
+    tray->setToolTip(tray_tip);
+    QObject::connect(
+        tray, &QSystemTrayIcon::activated, &window,
+        [&window](QSystemTrayIcon::ActivationReason reason) { tray_Activated(window, reason); });
+    // A desktop without a notification area simply has no icon; minimising goes through the
+    // loader all the same.
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        tray->show();
+}
+
+void remove_tray_icon(Vrendis2001& window) {
+    if (QSystemTrayIcon* tray = tray_icon(window)) {
+        tray->hide();
+        delete tray;
+    }
+}
+
+void restore(Vrendis2001& window) {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+}
+
+}  // namespace
+
+QSystemTrayIcon* tray_icon(Vrendis2001& window) {
+    return window.findChild<QSystemTrayIcon*>(QStringLiteral("tray"), Qt::FindDirectChildrenOnly);
+}
+
+void Form_Load(Vrendis2001& window) {
+    register_tray_icon(window);
+    bookmarks::restore_bookmark_list(window);
+
+    set_profile_file(platform::program_path(keys::program_profile).toStdString());
+    set_profile_section(keys::program_section);
+    const QString heads = read_key(keys::head_count);
+    const QString chests = read_key(keys::chest_count);
+    const QString legs = read_key(keys::legs_count);
+    window.Label21->set_caption(QStringLiteral("Antal huvud: ") + heads +
+                                QStringLiteral("  -  Antal bröst: ") + chests +
+                                QStringLiteral("  -  Antal ben: ") + legs + QStringLiteral("."));
+    window.StatusBar1->set_panel_text(3,
+                                      QStringLiteral("Vrendomaten v6.9 kan generera upp till ") +
+                                          QString::number(possible_figures(heads, chests, legs)) +
+                                          QStringLiteral(" vrendisar.") + status_trailer);
+
+    const bool splash = read_key(keys::show_splash) == QLatin1String("1");
+    window.Check1->setVisible(splash);
+    window.vrendis_splash->setVisible(splash);
+    window.Label35->setVisible(splash);
+    window.bookmarks->setVisible(!splash);
+    if (!splash)
+        functions::generate_figure(window, functions::NEW_FIGURE);
+}
+
+void Form_Resize(Vrendis2001& window) {
+    window.setWindowTitle(QString());
+}
+
+// Closing the main window ends the program: the tray icon goes, and so do the windows that
+// stand in for it, which would otherwise keep the program alive without a way back.
+void Form_Unload(Vrendis2001& window) {
+    remove_tray_icon(window);
+    window.destroy_loader();
+    window.destroy_fullscreen();
+}
+
+void mnuopen_Click(Vrendis2001& window) {
+    window.setWindowState(Qt::WindowNoState);
+    window.show();
+}
+
+void mnuexit_Click(Vrendis2001& window) {
+    window.close();
+}
+
+void tray_Activated(Vrendis2001& window, QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+        case QSystemTrayIcon::Trigger:  // the left button's press
+            restore(window);
+            window.raise();
+            window.activateWindow();
+            window.destroy_loader();
+            break;
+        case QSystemTrayIcon::Context:
+            window.mnutray->popup(QCursor::pos());
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace shell

@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "shell_fixture.h"
+
+using layouts::visible;
+using shell_testing::ShellTest;
+
+namespace {
+
+const QString blanks = QString(18, QLatin1Char(' '));
+
+class Startup : public ShellTest {
+protected:
+    void sizes(const QString& heads, const QString& chests, const QString& legs) {
+        program.set_profile_value("Antal_Huvuden", heads);
+        program.set_profile_value("Antal_Broest", chests);
+        program.set_profile_value("Antal_Ben", legs);
+    }
+    QString possible() { return window().StatusBar1->panel_text(3); }
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Catalogue sizes
+
+TEST_F(Startup, ShowsTheCatalogueSizesAndTheNumberOfFigures) {
+    sizes("10", "12", "8");
+    EXPECT_EQ(window().Label21->caption(), "Antal huvud: 10  -  Antal bröst: 12  -  Antal ben: 8.");
+    EXPECT_EQ(possible(), "Vrendomaten v6.9 kan generera upp till 960 vrendisar." + blanks);
+}
+
+TEST_F(Startup, ShowsSizesAsStoredButCountsThemByValue) {
+    sizes("07", "2", "3");
+    EXPECT_EQ(window().Label21->caption(), "Antal huvud: 07  -  Antal bröst: 2  -  Antal ben: 3.");
+    EXPECT_EQ(possible(), "Vrendomaten v6.9 kan generera upp till 42 vrendisar." + blanks);
+}
+
+TEST_F(Startup, CountsBeyondSixteenBits) {
+    sizes("40", "40", "40");
+    EXPECT_EQ(possible(), "Vrendomaten v6.9 kan generera upp till 64000 vrendisar." + blanks);
+}
+
+TEST_F(Startup, ASizeThatIsNoNumberGivesNoFigures) {
+    sizes("10", "tolv", "8");
+    EXPECT_EQ(window().Label21->caption(),
+              "Antal huvud: 10  -  Antal bröst: tolv  -  Antal ben: 8.");
+    EXPECT_EQ(possible(), "Vrendomaten v6.9 kan generera upp till 0 vrendisar." + blanks);
+}
+
+TEST_F(Startup, WithoutAProfileTheTextsAreEmptyAndTheFirstFigureIsAsked) {
+    program.remove_profile();
+    EXPECT_EQ(window().Label21->caption(), "Antal huvud:   -  Antal bröst:   -  Antal ben: .");
+    EXPECT_EQ(possible(), "Vrendomaten v6.9 kan generera upp till 0 vrendisar." + blanks);
+    EXPECT_EQ(random.reseeds, 1);  // the generator ran, though it found nothing to show
+    EXPECT_FALSE(visible(window().vrendis_splash));
+    EXPECT_TRUE(visible(window().bookmarks));
+    EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Splash or first figure
+
+TEST_F(Startup, ShowsTheSplashOnlyForExactlyOne) {
+    program.set_profile_value("Visa_splash", "1");
+    Vrendis2001& w = window();
+    EXPECT_TRUE(visible(w.vrendis_splash));
+    EXPECT_TRUE(visible(w.Check1));
+    EXPECT_TRUE(visible(w.Label35));
+    EXPECT_FALSE(visible(w.bookmarks));
+    EXPECT_FALSE(figure_shown());
+    EXPECT_EQ(random.reseeds, 0);
+}
+
+TEST_F(Startup, EveryOtherSplashValueShowsTheFirstFigure) {
+    for (const QString value : {"0", "01", "\" 1\"", "true", "", "2"}) {
+        SCOPED_TRACE(value.toStdString());
+        program.set_profile_value("Visa_splash", value);
+        Vrendis2001 w;
+        EXPECT_FALSE(visible(w.vrendis_splash));
+        EXPECT_FALSE(visible(w.Check1));
+        EXPECT_FALSE(visible(w.Label35));
+        EXPECT_TRUE(visible(w.bookmarks));
+        EXPECT_TRUE(w.image_head->has_picture());
+        EXPECT_EQ(w.Text2->text() + w.Text3->text() + w.Text4->text(), "h1c1l1");
+    }
+    program.remove_profile_value("Visa_splash");
+    EXPECT_TRUE(figure_shown());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tray icon
+
+TEST_F(Startup, RegistersTheTrayIconWithTipAndIcon) {
+    QSystemTrayIcon* tray = shell::tray_icon(window());
+    ASSERT_NE(tray, nullptr);
+    EXPECT_EQ(tray->toolTip(), "Vrendomaten v6.9");
+    EXPECT_FALSE(tray->icon().isNull());
+    EXPECT_EQ(tray->icon().cacheKey(), window().windowIcon().cacheKey());
+    // No notification area here: no icon shown, and nothing else goes wrong.
+    EXPECT_EQ(tray->isVisible(), QSystemTrayIcon::isSystemTrayAvailable());
+}
+
+TEST_F(Startup, TrayPressRestoresTheWindowAndClosesTheLoader) {
+    show_window();
+    click(window().Image8);
+    ASSERT_TRUE(minimised());
+    ASSERT_TRUE(window().loader);
+    shell::tray_Activated(window(), QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(minimised());
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_FALSE(window().loader);
+}
+
+TEST_F(Startup, OtherTrayActivationsDoNothing) {
+    show_window();
+    click(window().Image8);
+    for (auto reason :
+         {QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick, QSystemTrayIcon::Unknown}) {
+        shell::tray_Activated(window(), reason);
+        EXPECT_TRUE(minimised());
+        EXPECT_TRUE(window().loader);
+        EXPECT_FALSE(window().mnutray->isVisible());
+    }
+}
+
+TEST_F(Startup, TheTrayMenuPopsUpOnTheRightButton) {
+    show_window();
+    shell::tray_Activated(window(), QSystemTrayIcon::Context);
+    EXPECT_TRUE(window().mnutray->isVisible());
+    window().mnutray->close();
+}
+
+TEST_F(Startup, OpenRestoresTheWindowButLeavesTheLoader) {
+    show_window();
+    click(window().Image8);
+    window().mnuopen->trigger();
+    EXPECT_FALSE(minimised());
+    ASSERT_TRUE(window().loader);
+    EXPECT_TRUE(window().loader->windowState() & Qt::WindowMinimized);
+}
+
+TEST_F(Startup, ExitClosesEveryWindowAndRemovesTheTrayIcon) {
+    show_window();
+    click(window().Image8);
+    window().mnuexit->trigger();
+    EXPECT_FALSE(window().loader);
+    EXPECT_EQ(shell::tray_icon(window()), nullptr);
+    // No window left open to keep the program running.
+    for (const QWidget* top : QApplication::topLevelWidgets())
+        EXPECT_FALSE(top->isVisible()) << top->objectName().toStdString();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Minimise and restore through the loader
+
+TEST_F(Startup, MinimiseLeavesAMinimisedLoaderInThePlaceOfTheWindow) {
+    show_window();
+    click(window().Image8);
+    EXPECT_TRUE(minimised());
+    ASSERT_TRUE(window().loader);
+    Loader& loader = *window().loader;
+    EXPECT_TRUE(loader.isVisible());
+    EXPECT_TRUE(loader.windowState() & Qt::WindowMinimized);
+    EXPECT_EQ(loader.windowTitle(), "Vrendomaten v6.9");
+}
+
+TEST_F(Startup, ActivatingTheLoaderRestoresTheWindowOnce) {
+    show_window();
+    window().Label21->set_caption("kvar");
+    const int reseeds = random.reseeds;
+    for (int round = 0; round < 2; ++round) {
+        click(window().Image8);
+        ASSERT_TRUE(window().loader);
+        QPointer<Loader> loader = window().loader;
+        // Its activation on being shown minimised is no request to come back.
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(loader, &activate);
+        EXPECT_TRUE(minimised());
+        loader->showNormal();
+        EXPECT_FALSE(minimised());
+        EXPECT_FALSE(window().loader);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(loader);
+    }
+    // Restoring never runs the load step again.
+    EXPECT_EQ(window().Label21->caption(), "kvar");
+    EXPECT_EQ(random.reseeds, reseeds);
+}
+
+TEST_F(Startup, EverySizeChangeLeavesTheCaptionEmpty) {
+    show_window();
+    window().setWindowTitle("titel");
+    click(window().Image8);
+    EXPECT_EQ(window().windowTitle(), "");
+    window().setWindowTitle("titel");
+    window().loader->showNormal();
+    EXPECT_EQ(window().windowTitle(), "");
+    window().setWindowTitle("titel");
+    window().setFixedSize(window().width() + 1, window().height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window().windowTitle(), "");
+}
