@@ -19,9 +19,9 @@ const QString fyll_i_title = QStringLiteral("Vrendomaten - Fyll i ett ID");
 const QString fyll_i_text = QStringLiteral("Du har glömt all fylla i ett eller flera ID nummer.");
 const QString fel_id_title = QStringLiteral("Vrendomaten - Fel ID");
 
-constexpr int heads = testing_support::ProgramDirectory::head_count;
-constexpr int chests = testing_support::ProgramDirectory::chest_count;
-constexpr int legs = testing_support::ProgramDirectory::legs_count;
+using testing_support::chests;
+using testing_support::heads;
+using testing_support::legs;
 
 class Generator : public WindowTest {
 protected:

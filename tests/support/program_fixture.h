@@ -63,6 +63,11 @@ private:
     std::vector<std::pair<QString, QString>> profile_;
 };
 
+// The fixture catalogue's sizes, as the tests name them.
+inline constexpr int heads = ProgramDirectory::head_count;
+inline constexpr int chests = ProgramDirectory::chest_count;
+inline constexpr int legs = ProgramDirectory::legs_count;
+
 // Random values that make the shuffle of 1..count put `number` first: the first step picks
 // the entry, the others keep their places.
 std::vector<float> draws_for(int number, int count);

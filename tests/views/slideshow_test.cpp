@@ -14,9 +14,9 @@ using testing_support::WindowTest;
 
 namespace {
 
-constexpr int heads = testing_support::ProgramDirectory::head_count;
-constexpr int chests = testing_support::ProgramDirectory::chest_count;
-constexpr int legs = testing_support::ProgramDirectory::legs_count;
+using testing_support::chests;
+using testing_support::heads;
+using testing_support::legs;
 
 class Slideshow : public WindowTest {
 protected:
