@@ -1,6 +1,7 @@
 #include "layouts/controls.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLocale>
@@ -85,13 +86,50 @@ void Control::mouseMoveEvent(QMouseEvent* event) {
 // ---------------------------------------------------------------------------------------------
 // Image
 
+namespace {
+
+// Embedded pictures never change, and several controls show the same one: each is decoded
+// once and shared.
+QHash<QString, QImage>& embedded_pictures() {
+    static QHash<QString, QImage> pictures;
+    return pictures;
+}
+
+QImage decode_embedded(const QString& path) {
+    auto found = embedded_pictures().constFind(path);
+    if (found == embedded_pictures().constEnd()) {
+        QImage picture;
+        QImageReader(path).read(&picture);
+        found = embedded_pictures().insert(path, picture);
+    }
+    return *found;
+}
+
+}  // namespace
+
 Image::Image(QWidget* parent) : Control(parent) {}
 
 bool Image::load_picture(const QString& path) {
+    if (path.startsWith(QLatin1String(":/"))) {
+        // The size is in the header; the pixels wait until they are shown, which for a picture
+        // hidden at start (the splash photograph) may be never.
+        const bool decoded = embedded_pictures().contains(path);
+        const QSize size =
+            decoded ? embedded_pictures().value(path).size() : QImageReader(path).size();
+        if (size.isEmpty())
+            return false;
+        undecoded_ = path;
+        picture_ = QImage();
+        picture_path_ = path;
+        resize(size);
+        update();
+        return true;
+    }
     QImageReader reader(path);
     QImage picture;
     if (!reader.read(&picture) || picture.isNull())
         return false;
+    undecoded_.clear();
     picture_ = std::move(picture);
     picture_path_ = path;
     resize(picture_.size());
@@ -99,17 +137,24 @@ bool Image::load_picture(const QString& path) {
     return true;
 }
 
+const QImage& Image::picture() const {
+    if (!undecoded_.isEmpty())
+        picture_ = decode_embedded(std::exchange(undecoded_, QString()));
+    return picture_;
+}
+
 void Image::clear_picture() {
+    undecoded_.clear();
     picture_ = QImage();
     picture_path_.clear();
     update();
 }
 
 void Image::paintEvent(QPaintEvent*) {
-    if (picture_.isNull())
+    if (!has_picture())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_);
+    painter.drawImage(0, 0, picture());
 }
 
 TransparentImage::TransparentImage(QWidget* parent) : Image(parent) {}

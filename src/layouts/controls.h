@@ -76,8 +76,8 @@ public:
     // Removes the picture; the control keeps its size.
     void clear_picture();
 
-    bool has_picture() const { return !picture_.isNull(); }
-    const QImage& picture() const { return picture_; }
+    bool has_picture() const { return !picture_.isNull() || !undecoded_.isEmpty(); }
+    const QImage& picture() const;
     // The file the current picture came from, empty when there is none.
     const QString& picture_path() const { return picture_path_; }
 
@@ -85,7 +85,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage picture_;
+    // An embedded picture, decoded when first painted or asked for.
+    mutable QString undecoded_;
+    mutable QImage picture_;
     QString picture_path_;
 };
 

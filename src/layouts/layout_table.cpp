@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
 #include <QKeySequence>
 #include <cmath>
 #include <vector>
@@ -13,10 +14,20 @@
 namespace layouts {
 namespace {
 
+// The installed fonts do not change while we run, and asking the font database costs a list of
+// all families and a fontconfig match each time: one answer per wanted family.
+const QString& installed_family(const QString& wanted) {
+    static QHash<QString, QString> families;
+    auto found = families.constFind(wanted);
+    if (found == families.constEnd()) {
+        found = families.insert(
+            wanted, QFontDatabase::hasFamily(wanted) ? wanted : QStringLiteral("DejaVu Sans"));
+    }
+    return *found;
+}
+
 QFont make_font(const QString& wanted, double points, bool bold) {
-    const QString family =
-        QFontDatabase::hasFamily(wanted) ? wanted : QStringLiteral("DejaVu Sans");
-    QFont font(family);
+    QFont font(installed_family(wanted));
     // Pixels at 96 dpi, so every platform renders the layouts as the desktop they were made on.
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QScreen>
 #include <type_traits>
 
@@ -202,9 +203,10 @@ Vrendis2001::Vrendis2001() {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(twips_to_pixels(client_width_twips), twips_to_pixels(client_height_twips));
     setFont(font_of(Typeface::verdana_6_75));
+    // From pixmaps rather than files: a file would first have Qt scan its icon engine plugins.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/embedded/icon_32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/embedded/icon_16.png"), QSize(16, 16));
+    icon.addPixmap(QPixmap(QStringLiteral(":/embedded/icon_32.png")));
+    icon.addPixmap(QPixmap(QStringLiteral(":/embedded/icon_16.png")));
     setWindowIcon(icon);
 
     build(*this, rows);

@@ -50,6 +50,27 @@ TEST(ImageControl, TakesThePicturesSizeAndKeepsItWhenALoadFails) {
     EXPECT_EQ(image.picture().size(), QSize(30, 12));
 }
 
+TEST(ImageControl, SharesOneDecodingOfAnEmbeddedPicture) {
+    const QString marker = QStringLiteral(":/embedded/marker.jpg");
+    const QImage expected(marker);
+    ASSERT_FALSE(expected.isNull());
+    Image first;
+    Image second;
+    ASSERT_TRUE(first.load_picture(marker));
+    ASSERT_TRUE(second.load_picture(marker));
+    EXPECT_TRUE(first.has_picture());
+    EXPECT_EQ(first.size(), expected.size());
+    EXPECT_EQ(first.picture(), expected);
+    EXPECT_EQ(first.picture().cacheKey(), second.picture().cacheKey());
+
+    EXPECT_FALSE(first.load_picture(QStringLiteral(":/embedded/missing.jpg")));
+    EXPECT_EQ(first.picture_path(), marker);
+    EXPECT_EQ(first.picture(), expected);
+    first.clear_picture();
+    EXPECT_FALSE(first.has_picture());
+    EXPECT_TRUE(first.picture().isNull());
+}
+
 TEST(ImageControl, ReportsClicksAndMovesOfTheMouse) {
     TransparentImage zone;
     zone.resize(40, 20);
