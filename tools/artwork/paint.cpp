@@ -32,6 +32,21 @@ QFont make_font(const QString& family, int pixel_size, bool bold) {
     return font;
 }
 
+// The points joined by straight lines, not closed.
+QPainterPath open_path(std::initializer_list<QPointF> points) {
+    QPainterPath path;
+    bool first = true;
+    for (const QPointF& point : points) {
+        if (first) {
+            path.moveTo(point);
+            first = false;
+        } else {
+            path.lineTo(point);
+        }
+    }
+    return path;
+}
+
 }  // namespace
 
 std::uint64_t Rng::next() {
@@ -120,16 +135,7 @@ QPainterPath rounded(double x, double y, double w, double h, double r) {
 }
 
 QPainterPath polygon(std::initializer_list<QPointF> points) {
-    QPainterPath path;
-    bool first = true;
-    for (const QPointF& point : points) {
-        if (first) {
-            path.moveTo(point);
-            first = false;
-        } else {
-            path.lineTo(point);
-        }
-    }
+    QPainterPath path = open_path(points);
     path.closeSubpath();
     return path;
 }
@@ -166,16 +172,7 @@ void fill_plain(QPainter& p, const QPainterPath& shape, const QColor& colour) {
 }
 
 void limb(QPainter& p, std::initializer_list<QPointF> points, double width, const QColor& colour) {
-    QPainterPath path;
-    bool first = true;
-    for (const QPointF& point : points) {
-        if (first) {
-            path.moveTo(point);
-            first = false;
-        } else {
-            path.lineTo(point);
-        }
-    }
+    const QPainterPath path = open_path(points);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(ink, width + 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path);
