@@ -9,8 +9,8 @@
 #include <chrono>
 #include <memory>
 
-#include "figure/generator.h"
 #include "bench_catalogue.h"
+#include "figure/generator.h"
 #include "layouts/vrendis2001.h"
 #include "platform/paths.h"
 

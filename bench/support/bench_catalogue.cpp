@@ -44,7 +44,8 @@ void Catalogue::write_part(const QString& name, int height, int seed) {
     QDir().mkpath(QFileInfo(directory_ + "/data/" + name).absolutePath());
     QImage image(285, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < 285; ++x) image.setPixel(x, y, qRgb((x * seed) % 256, (x * y) % 256, y));
+        for (int x = 0; x < 285; ++x)
+            image.setPixel(x, y, qRgb((x * seed) % 256, (x * y) % 256, y));
     }
     image.save(directory_ + "/data/" + name, "JPG");
 }

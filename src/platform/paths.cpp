@@ -13,13 +13,16 @@ QString& overridden_directory() {
 
 QString program_directory() {
     QString directory = overridden_directory();
-    if (directory.isEmpty()) directory = QCoreApplication::applicationDirPath();
+    if (directory.isEmpty())
+        directory = QCoreApplication::applicationDirPath();
     while (directory.size() > 1 && (directory.endsWith('/') || directory.endsWith('\\')))
         directory.chop(1);
     return directory;
 }
 
-void set_program_directory(const QString& directory) { overridden_directory() = directory; }
+void set_program_directory(const QString& directory) {
+    overridden_directory() = directory;
+}
 
 QString native_path(const QString& backslash_path) {
     QString path = backslash_path;

@@ -17,10 +17,14 @@ public:
 private:
     static QMessageBox::Icon to_qt(MessageIcon icon) {
         switch (icon) {
-            case MessageIcon::Information: return QMessageBox::Information;
-            case MessageIcon::Warning: return QMessageBox::Warning;
-            case MessageIcon::Error: return QMessageBox::Critical;
-            case MessageIcon::Question: return QMessageBox::Question;
+            case MessageIcon::Information:
+                return QMessageBox::Information;
+            case MessageIcon::Warning:
+                return QMessageBox::Warning;
+            case MessageIcon::Error:
+                return QMessageBox::Critical;
+            case MessageIcon::Question:
+                return QMessageBox::Question;
         }
         return QMessageBox::NoIcon;
     }
@@ -39,6 +43,8 @@ Dialogs& dialogs() {
     return installed ? *installed : qt_dialogs;
 }
 
-void set_dialogs(Dialogs* replacement) { installed_dialogs() = replacement; }
+void set_dialogs(Dialogs* replacement) {
+    installed_dialogs() = replacement;
+}
 
 }  // namespace platform

@@ -5,7 +5,9 @@
 
 namespace platform {
 
-ClockRandomSource::ClockRandomSource() { reseed(); }
+ClockRandomSource::ClockRandomSource() {
+    reseed();
+}
 
 void ClockRandomSource::reseed() {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
@@ -32,6 +34,8 @@ RandomSource& random_source() {
     return source ? *source : clock_source;
 }
 
-void set_random_source(RandomSource* source) { installed_source() = source; }
+void set_random_source(RandomSource* source) {
+    installed_source() = source;
+}
 
 }  // namespace platform
