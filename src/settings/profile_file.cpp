@@ -290,17 +290,23 @@ void ProfileFile::build_index() const {
 }
 
 QString ProfileFile::value(const QString& section, const QString& key) const {
-    if (bytes_.size() > index_limit)
-        return value_by_scan(section, key);
+    return held_value(section, key).value_or(QString());
+}
+
+std::optional<QString> ProfileFile::held_value(const QString& section, const QString& key) const {
+    if (bytes_.size() > index_limit) {
+        const Place place = find(folded(section), folded(key));
+        return place.key ? std::optional(value_of(*place.key)) : std::nullopt;
+    }
     if (!sections_)
         build_index();
     const auto s = sections_->constFind(folded(section));
     if (s == sections_->cend())
-        return {};
+        return std::nullopt;
     const auto& keys = keys_[*s];
     const auto k = keys.constFind(folded(key));
     if (k == keys.cend())
-        return {};
+        return std::nullopt;
     return value_of(line_at(*k));
 }
 

@@ -29,6 +29,8 @@ public:
     // The value of key in section, or the empty text. Case-insensitive names, blanks trimmed,
     // one pair of matching quotes removed, cut at a NUL, capped at max_read_length.
     QString value(const QString& section, const QString& key) const;
+    // The same, or nothing when the file does not hold the key (an empty value is held).
+    std::optional<QString> held_value(const QString& section, const QString& key) const;
     // The same answer found by a plain scan of the lines, without the index.
     QString value_by_scan(const QString& section, const QString& key) const;
 

@@ -9,6 +9,7 @@
 #include <QThread>
 #include <map>
 
+#include "platform/paths.h"
 #include "settings/profile_file.h"
 
 #ifdef Q_OS_UNIX
@@ -221,8 +222,14 @@ std::string read_profile() {
     const Current& now = current();
     if (now.file.isEmpty())
         return {};
-    const auto file = parsed(now.file);
-    return file ? file->value(now.section, now.key).toStdString() : std::string();
+    for (const QString& path : platform::files_to_read(now.file)) {
+        const auto file = parsed(path);
+        if (!file)
+            continue;
+        if (const auto value = file->held_value(now.section, now.key))
+            return value->toStdString();
+    }
+    return {};
 }
 
 namespace {
@@ -233,12 +240,13 @@ void rewrite_current(Change change) {
     const Current now = current();
     if (now.file.isEmpty())
         return;
-    const QString key = lock_key(now.file);
+    const QString path = platform::file_to_write(now.file);
+    const QString key = lock_key(path);
     // Without the lock (an unwritable directory) the write is tried all the same: it fails
     // there too, or it is the best there is.
     const bool locked = take_lock(key);
-    rewrite(now.file, [&](const ProfileFile& file) { return change(file, now); });
-    cache().remove(now.file);
+    rewrite(path, [&](const ProfileFile& file) { return change(file, now); });
+    cache().remove(path);
     if (locked)
         release_lock(key);
 }
@@ -261,13 +269,19 @@ void delete_profile_key() {
 std::vector<std::pair<std::string, std::string>> read_profile_section() {
     const Current& now = current();
     std::vector<std::pair<std::string, std::string>> section;
-    const auto file = now.file.isEmpty() ? nullptr : parsed(now.file);
-    if (!file)
+    if (now.file.isEmpty())
         return section;
-    const auto entries = file->entries(now.section);
-    section.reserve(entries.size());
-    for (const auto& [key, value] : entries)
-        section.emplace_back(key.toStdString(), value.toStdString());
+    // A file read over another: its keys first, so that the first of a name is the one a read
+    // finds.
+    for (const QString& path : platform::files_to_read(now.file)) {
+        const auto file = parsed(path);
+        if (!file)
+            continue;
+        const auto entries = file->entries(now.section);
+        section.reserve(section.size() + entries.size());
+        for (const auto& [key, value] : entries)
+            section.emplace_back(key.toStdString(), value.toStdString());
+    }
     return section;
 }
 
@@ -279,7 +293,7 @@ struct ProfileLock::State {
 ProfileLock::ProfileLock() : state_(std::make_unique<State>()) {
     if (current().file.isEmpty())
         return;
-    state_->key = lock_key(current().file);
+    state_->key = lock_key(platform::file_to_write(current().file));
     state_->locked = take_lock(state_->key);
 }
 

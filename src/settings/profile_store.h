@@ -10,7 +10,9 @@
 // or write that one value. The state is shared by every caller and stays until set again, so
 // every caller sets all three before its first read or write.
 //
-// Texts are UTF-8. The file path is a native path (see platform::program_path).
+// Texts are UTF-8. The file path is a native path (see platform::program_path). A file of the
+// program directory is read from and written to where platform::files_to_read and
+// platform::file_to_write place it: beside the program, or the user's copy over the installed one.
 namespace settings {
 
 void set_profile_file(const std::string& path);
@@ -20,7 +22,8 @@ void set_profile_key(const std::string& key);
 // The value of the current key in the current section of the current file: at most 254
 // characters (Unicode code points, so up to 1016 bytes of UTF-8, never half a character), or
 // the empty text when the file, section or key is missing or unreadable. A parsed copy of the
-// file is kept while its size, times and inode stay the same, so a read costs one stat().
+// file is kept while its size, times and inode stay the same, so a read costs one stat() per
+// file read.
 std::string read_profile();
 
 // Stores the value (less any NUL, CR and LF characters) under the current key, creating the
@@ -30,12 +33,14 @@ std::string read_profile();
 void write_profile(const std::string& value);
 
 // Removes the current key from the current section of the current file, keeping every other
-// byte. Crash-safe and locked like a write; nothing happens when the key is not there.
+// byte. Crash-safe and locked like a write; nothing happens when the key is not there. Only the
+// file written to loses it: a user's copy, and the installed profile's value shows again.
 void delete_profile_key();
 
 // Every key of the current section of the current file with its value, in file order (a key
 // written twice appears twice; read_profile answers with the first). Empty when the file or
-// section is missing. One pass over the file, for callers that want the whole section.
+// section is missing. One pass over the file, for callers that want the whole section. A user's
+// copy comes before the installed file it is read over, so the first of a name still wins.
 std::vector<std::pair<std::string, std::string>> read_profile_section();
 
 // Holds the inter-process lock of the current file ("<file>.lock") for as long as it lives, so

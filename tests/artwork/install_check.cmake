@@ -40,9 +40,12 @@ if(splash_at LESS 0 OR heads_at LESS 0)
     message(FATAL_ERROR "installed profile is not the default (hex):\n${profile}")
 endif()
 
-# The launcher is a shell script that knows where the program lives.
-execute_process(COMMAND sh -n "${PREFIX}/bin/vrendomaten" RESULT_VARIABLE result)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "the launcher is not a valid shell script")
+# bin/vrendomaten is a relative link to the program itself: no launcher script.
+if(NOT IS_SYMLINK "${PREFIX}/bin/vrendomaten")
+    message(FATAL_ERROR "bin/vrendomaten is not a link")
+endif()
+file(READ_SYMLINK "${PREFIX}/bin/vrendomaten" link)
+if(NOT link STREQUAL "../${INSTALL_DIR}/vrendomaten")
+    message(FATAL_ERROR "bin/vrendomaten is not a link to the program: '${link}'")
 endif()
 file(REMOVE_RECURSE "${PREFIX}")
