@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <optional>
 
 #include "settings/profile_keys.h"
 
@@ -27,17 +28,19 @@ QString without_trailing_separators(QString directory) {
     return directory;
 }
 
-// Whether the user's files live apart, decided for one program directory.
-struct Decision {
-    QString directory;
-    bool apart = false;
-};
+// Whether the user's files live apart, decided once for the program directory.
+std::optional<bool>& apart() {
+    static std::optional<bool> decision;
+    return decision;
+}
 
 // The user's copy of a file that stands directly in the program directory, or the empty text
-// when the file is not redirected.
+// when the file is not redirected. Every profile read asks: the common answer costs nothing.
 QString user_copy_of(const QString& path) {
+    if (!user_files_apart())
+        return {};
     const QFileInfo file(QDir::cleanPath(path));
-    if (file.path() != QDir::cleanPath(program_directory()) || !user_files_apart())
+    if (file.path() != QDir::cleanPath(program_directory()))
         return {};
     return QDir(user_directory()).filePath(file.fileName());
 }
@@ -57,6 +60,7 @@ QString program_directory() {
 
 void set_program_directory(const QString& directory) {
     overridden_directory() = directory;
+    apart().reset();
 }
 
 QString user_directory() {
@@ -76,13 +80,10 @@ void set_user_directory(const QString& directory) {
 bool user_files_apart() {
     if (!overridden_user_directory().isEmpty())
         return true;
-    static Decision decision;
-    const QString directory = program_directory();
-    if (decision.directory != directory) {
-        // access(W_OK): false for a read-only mount too, even for root.
-        decision = {directory, !QFileInfo(directory).isWritable()};
-    }
-    return decision.apart;
+    // access(W_OK): false on a read-only mount too, even for root.
+    if (!apart())
+        apart() = !QFileInfo(program_directory()).isWritable();
+    return *apart();
 }
 
 QString native_path(const QString& backslash_path) {

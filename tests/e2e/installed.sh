@@ -220,6 +220,8 @@ give_to_user() { if $root; then chown -R nobody:nogroup "$@"; fi; }
 
 if $root; then
     user_run=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    "${user_run[@]}" test -r "$program/vrendisar.ini" ||
+        fail "nobody cannot read $program (is a folder above $work closed to others?)"
 else
     user_run=()
 fi

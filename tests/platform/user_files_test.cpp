@@ -1,0 +1,155 @@
+// An installed program: the program directory is not writable, so the user's files live in the
+// user's folder. The tests run as root, who may write anywhere, so they tell the service to keep
+// the user's files apart.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "figure/generator.h"
+#include "platform/paths.h"
+#include "settings/profile_store.h"
+#include "support/program_fixture.h"
+
+using layouts::visible;
+using platform::MessageIcon;
+
+namespace {
+
+QByteArray bytes_of(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
+}
+
+void put(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+class UserFiles : public testing_support::WindowTest {
+protected:
+    UserFiles() { platform::set_user_directory(folder()); }
+    ~UserFiles() override { platform::set_user_directory(QString()); }
+
+    // Not there until the program first needs it.
+    QString folder() const { return home_.path() + "/share/vrendomaten"; }
+    QString user_file(const QString& name) const { return folder() + '/' + name; }
+    QString installed_profile() const { return program.file("\\vrendisar.ini"); }
+
+    std::string read(const char* file, const char* section, const char* key) {
+        settings::set_profile_file(platform::program_path(QLatin1String(file)).toStdString());
+        settings::set_profile_section(section);
+        settings::set_profile_key(key);
+        return settings::read_profile();
+    }
+    std::string profile_value(const char* key) { return read("\\vrendisar.ini", "Vrendomaten", key); }
+
+    QTemporaryDir home_;
+};
+
+}  // namespace
+
+TEST_F(UserFiles, TheSplashChoiceIsTheOneKeyOfTheUsersCopyAndTheRestReadsThrough) {
+    program.set_profile_value("Visa_splash", "1");
+    const QByteArray installed = bytes_of(installed_profile());
+    ASSERT_TRUE(visible(window().vrendis_splash));
+    EXPECT_FALSE(QFileInfo::exists(folder()));  // reading makes nothing
+
+    QTest::mouseClick(window().Check1, Qt::LeftButton, {}, window().Check1->rect().center());
+    EXPECT_EQ(bytes_of(user_file("vrendisar.ini")), "[Vrendomaten]\r\nVisa_splash=0\r\n");
+    EXPECT_EQ(bytes_of(installed_profile()), installed);
+    EXPECT_EQ(profile_value("Visa_splash"), "0");
+    EXPECT_EQ(profile_value("Antal_Huvuden"), "4");
+
+    // A newer package's values reach the user, key by key.
+    program.set_profile_value("Antal_Huvuden", "3");
+    program.set_profile_value("Visa_splash", "1");
+    EXPECT_EQ(profile_value("Antal_Huvuden"), "3");
+    EXPECT_EQ(profile_value("Visa_splash"), "0");
+}
+
+TEST_F(UserFiles, EveryKeyTheUsersCopyHoldsWinsAndAnAbsoluteDirectoryStandsAsItIs) {
+    // A catalogue of the user's own, outside the program directory; none left inside it.
+    QTemporaryDir own;
+    for (int n = 1; n <= testing_support::heads; ++n) {
+        QFile::copy(program.picture_path('h', n), own.path() + "/h" + QString::number(n) + ".jpg");
+        program.remove_picture('h', n);
+    }
+    // An old full copy of the profile, edited: an absolute head folder, an empty legs count.
+    put(user_file("vrendisar.ini"), "[Vrendomaten]\r\nHuvuden=" + own.path().toUtf8() +
+                                        "/\r\nAntal_Ben=\r\nVisa_splash=0\r\n");
+    Vrendis2001& w = window();
+    random.script(testing_support::draws_for({{2, 4}, {3, 3}}));
+    functions::generate_figure(w, functions::NEW_FIGURE);
+    EXPECT_EQ(w.image_head->picture_path(), own.path() + "/h2.jpg");
+    EXPECT_EQ(w.image_head->picture().size(), program.picture_size('h', 2));
+    EXPECT_EQ(w.Text2->text(), "h2");
+    EXPECT_TRUE(shows(w.image_chest, 'c', 3));  // "\data\broest\" below the program
+
+    EXPECT_EQ(profile_value("Antal_Ben"), "");  // held, though empty
+    EXPECT_EQ(profile_value("Antal_Broest"), "3");
+    settings::set_profile_section("Vrendomaten");
+    const auto section = settings::read_profile_section();
+    ASSERT_GE(section.size(), 3u);
+    EXPECT_EQ(section[0].first, "Huvuden");
+    EXPECT_EQ(section[1], (std::pair<std::string, std::string>{"Antal_Ben", ""}));
+
+    // Taking a key out of the user's copy brings the installed value back.
+    settings::set_profile_key("Antal_Ben");
+    settings::delete_profile_key();
+    EXPECT_EQ(profile_value("Antal_Ben"), "5");
+}
+
+TEST_F(UserFiles, BookmarksLiveInTheUsersFolderAlone) {
+    // Whatever stands beside the program is not the user's.
+    put(program.file("\\bookmark.dat"), "[Bookmarks]\r\nCounter=7\r\nbookmark_7=h4c3l5\r\n");
+    const QByteArray installed = bytes_of(program.file("\\bookmark.dat"));
+    EXPECT_EQ(window().bokmarken_list->count(), 0);
+
+    window().mnubokmark->trigger();
+    window().mnubokmark->trigger();
+    EXPECT_EQ(bytes_of(user_file("bookmark.dat")),
+              "[Bookmarks]\r\nCounter=2\r\nbookmark_1=h1c1l1\r\nbookmark_2=h1c1l1\r\n");
+    EXPECT_EQ(window().bokmarken_list->count(), 2);
+    EXPECT_EQ(bytes_of(program.file("\\bookmark.dat")), installed);
+    EXPECT_EQ(QDir(program.path()).entryList(QDir::Files),
+              (QStringList{"bookmark.dat", "vrendisar.ini"}));
+    EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(UserFiles, AFolderThatCannotBeMadeFailsLikeAnyOtherWrite) {
+    put(home_.path() + "/share", "a file where the folder would go");
+    program.set_profile_value("Visa_splash", "1");
+    QTest::mouseClick(window().Check1, Qt::LeftButton, {}, window().Check1->rect().center());
+    EXPECT_TRUE(dialogs.boxes.empty());  // unnoticed
+    EXPECT_EQ(profile_value("Visa_splash"), "1");
+
+    functions::generate_figure(window(), functions::NEW_FIGURE);
+    window().mnubokmark->trigger();
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, "Bokmärket kunde inte sparas.");
+    EXPECT_EQ(dialogs.boxes[0].icon, MessageIcon::Error);
+    EXPECT_EQ(window().bokmarken_list->count(), 0);
+}
+
+TEST_F(UserFiles, TheOldLaunchersCopiesGoAndTheUsersFilesStay) {
+    put(user_file("vrendomaten"), "a copied executable");
+    put(user_file("vrendomaten.new"), "half a copy");
+    put(user_file("bookmark.dat"), "[Bookmarks]\r\nCounter=0\r\n");
+    put(user_file("vrendisar.ini"), "[Vrendomaten]\r\nVisa_splash=0\r\n");
+    ASSERT_TRUE(QFile::link(program.path() + "/data", user_file("data")));
+    platform::remove_launcher_leftovers();
+    EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+              (QStringList{"bookmark.dat", "vrendisar.ini"}));
+    EXPECT_TRUE(QFileInfo::exists(program.path() + "/data/app"));
+
+    // A folder of pictures the user keeps there is theirs.
+    QDir().mkpath(user_file("data/huvuden"));
+    platform::remove_launcher_leftovers();
+    EXPECT_TRUE(QFileInfo(user_file("data/huvuden")).isDir());
+}
