@@ -47,7 +47,9 @@ protected:
         settings::set_profile_key(key);
         return settings::read_profile();
     }
-    std::string profile_value(const char* key) { return read("\\vrendisar.ini", "Vrendomaten", key); }
+    std::string profile_value(const char* key) {
+        return read("\\vrendisar.ini", "Vrendomaten", key);
+    }
 
     QTemporaryDir home_;
 };
@@ -81,8 +83,8 @@ TEST_F(UserFiles, EveryKeyTheUsersCopyHoldsWinsAndAnAbsoluteDirectoryStandsAsItI
         program.remove_picture('h', n);
     }
     // An old full copy of the profile, edited: an absolute head folder, an empty legs count.
-    put(user_file("vrendisar.ini"), "[Vrendomaten]\r\nHuvuden=" + own.path().toUtf8() +
-                                        "/\r\nAntal_Ben=\r\nVisa_splash=0\r\n");
+    put(user_file("vrendisar.ini"),
+        "[Vrendomaten]\r\nHuvuden=" + own.path().toUtf8() + "/\r\nAntal_Ben=\r\nVisa_splash=0\r\n");
     Vrendis2001& w = window();
     random.script(testing_support::draws_for({{2, 4}, {3, 3}}));
     functions::generate_figure(w, functions::NEW_FIGURE);
