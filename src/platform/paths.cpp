@@ -46,7 +46,8 @@ QString user_copy_of(const QString& path) {
 }
 
 bool is_program_profile(const QString& path) {
-    return QFileInfo(path).fileName() == QLatin1String(settings::keys::program_profile + 1);
+    const QLatin1String name(settings::keys::program_profile);
+    return QFileInfo(path).fileName() == name.sliced(1);  // past the backslash
 }
 
 }  // namespace
