@@ -300,9 +300,20 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     viewport()->setMouseTracking(true);
 }
 
+// A right press asks for the menu: it neither selects nor shows a row.
 void ListBox::mousePressEvent(QMouseEvent* event) {
-    QListWidget::mousePressEvent(event);
+    if (event->button() == Qt::RightButton)
+        event->accept();
+    else
+        QListWidget::mousePressEvent(event);
     emit mouse_down(event->button(), event->position().toPoint());
+}
+
+void ListBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton)
+        event->accept();
+    else
+        QListWidget::mouseReleaseEvent(event);
 }
 
 void ListBox::mouseMoveEvent(QMouseEvent* event) {
