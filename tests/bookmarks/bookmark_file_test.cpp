@@ -123,6 +123,15 @@ TEST_F(BookmarkFile, NothingIsStoredBeforeTheFirstFigure) {
     EXPECT_EQ(dialogs.beeps, 1);
 }
 
+TEST_F(BookmarkFile, TheSplashOverAShownFigureDoesNotStopTheSave) {
+    Vrendis2001& w = window();
+    w.mnusplash->trigger();
+    ASSERT_TRUE(layouts::visible(w.vrendis_splash));
+    w.mnubokmark->trigger();
+    EXPECT_EQ(rows(), (Rows{{"h1c1l1", 1}}));
+    EXPECT_EQ(dialogs.beeps, 0);
+}
+
 TEST_F(BookmarkFile, ABookmarkTheFileDidNotTakeIsReportedNotListed) {
     ASSERT_TRUE(QDir(program.path()).mkdir("bookmark.dat"));
     window().mnubokmark->trigger();
