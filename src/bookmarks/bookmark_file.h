@@ -16,7 +16,7 @@ namespace bookmarks {
 // Empties the bookmark list and fills it from the file, one row per stored bookmark.
 void restore_bookmark_list(Vrendis2001& window);
 
-// Stores the shown figure's ID as the next bookmark and appends it to the list. Does nothing
+// Stores the shown figure's ID as the next bookmark and appends it to the list. Only beeps
 // before a figure is shown; a bookmark the file did not take is reported, not listed.
 void add_current_figure(Vrendis2001& window);
 
