@@ -1,11 +1,14 @@
 #include "bookmarks/bookmark_panel.h"
 
+#include <QImageReader>
 #include <QListWidget>
 #include <QMenu>
+#include <vector>
 
 #include "bookmarks/bookmark_file.h"
 #include "layouts/artwork.h"
 #include "layouts/vrendis2001.h"
+#include "platform/dialogs.h"
 #include "platform/paths.h"
 #include "settings/profile_keys.h"
 #include "settings/profile_store.h"
@@ -35,13 +38,17 @@ QString read_key(const char* key) {
     return QString::fromStdString(settings::read_profile());
 }
 
-// One part of the bookmark: its ID part changes only with its picture, so the ID on show
-// always names what is shown.
-void show_part(layouts::Image* picture, layouts::TextBox* holder, const QString& directory,
-               const QString& letter, const QString& digits) {
-    const QString part = letter + digits;
-    if (picture->load_picture(platform::program_path(directory + part + QStringLiteral(".jpg"))))
-        holder->setText(part);
+// One unlocked part of the bookmark: its picture, the ID part that goes with it, and the file.
+struct Part {
+    layouts::Image* picture;
+    layouts::TextBox* holder;
+    QString id_part;
+    QString path;
+};
+
+bool loads(const QString& path) {
+    QImage picture;
+    return QImageReader(path).read(&picture) && !picture.isNull();
 }
 
 void show_bookmark(Vrendis2001& window, const QString& row_text) {
@@ -59,19 +66,35 @@ void show_bookmark(Vrendis2001& window, const QString& row_text) {
 
     settings::set_profile_file(platform::program_path(keys::program_profile).toStdString());
     settings::set_profile_section(keys::program_section);
-    const QString head_directory = read_key(keys::head_directory);
-    const QString chest_directory = read_key(keys::chest_directory);
-    const QString legs_directory = read_key(keys::legs_directory);
-
+    std::vector<Part> parts;
+    auto add = [&](layouts::Image* picture, layouts::TextBox* holder, const char* directory_key,
+                   const QString& id_part) {
+        parts.push_back(
+            {picture, holder, id_part,
+             platform::program_path(read_key(directory_key) + id_part + QStringLiteral(".jpg"))});
+    };
     if (!head_locked)
-        show_part(window.image_head, window.Text2, head_directory, QStringLiteral("h"),
-                  digits.head);
+        add(window.image_head, window.Text2, keys::head_directory,
+            QStringLiteral("h") + digits.head);
     if (!chest_locked)
-        show_part(window.image_chest, window.Text3, chest_directory, QStringLiteral("c"),
-                  digits.chest);
+        add(window.image_chest, window.Text3, keys::chest_directory,
+            QStringLiteral("c") + digits.chest);
     if (!legs_locked)
-        show_part(window.image_legs, window.Text4, legs_directory, QStringLiteral("l"),
-                  digits.legs);
+        add(window.image_legs, window.Text4, keys::legs_directory,
+            QStringLiteral("l") + digits.legs);
+
+    // A bookmark that cannot be shown whole is not shown in part: the figure stays, and the
+    // user hears why nothing happened.
+    for (const Part& part : parts) {
+        if (!loads(part.path)) {
+            platform::dialogs().beep();
+            return;
+        }
+    }
+    // An ID part changes only with its picture, so the ID on show always names what is shown.
+    for (const Part& part : parts)
+        if (part.picture->load_picture(part.path))
+            part.holder->setText(part.id_part);
     window.StatusBar2->set_panel_text(1, QStringLiteral("  Vrendis ID:  ") + window.Text2->text() +
                                              window.Text3->text() + window.Text4->text());
 }
@@ -131,9 +154,15 @@ void bokmarken_list_Click(Vrendis2001& window) {
         show_bookmark(window, selected.front()->text());
 }
 
+// The menu acts on the row under the pointer at the right press, never on the selection: the
+// delete entry keeps that row's bookmark number, and is disabled over empty space.
 void bokmarken_list_MouseDown(Vrendis2001& window, Qt::MouseButton button, QPoint position) {
-    if (button == Qt::RightButton)
-        window.mnubookmarks->popup(window.bokmarken_list->viewport()->mapToGlobal(position));
+    if (button != Qt::RightButton)
+        return;
+    const QListWidgetItem* row = window.bokmarken_list->itemAt(position);
+    window.mnubookmark_delete->setData(row ? row->data(Qt::UserRole) : QVariant());
+    window.mnubookmark_delete->setEnabled(row != nullptr);
+    window.mnubookmarks->popup(window.bokmarken_list->viewport()->mapToGlobal(position));
 }
 
 void mnubokmark_Click(Vrendis2001& window) {
@@ -145,7 +174,11 @@ void mnubookmark_add_Click(Vrendis2001& window) {
 }
 
 void mnubookmark_delete_Click(Vrendis2001& window) {
-    delete_selected_bookmark(window);
+    bool numbered = false;
+    const qint64 number = window.mnubookmark_delete->data().toLongLong(&numbered);
+    window.mnubookmark_delete->setData(QVariant());
+    if (numbered)
+        delete_listed_bookmark(window, number);
 }
 
 void bookmarks_MouseMove(Vrendis2001& window) {
