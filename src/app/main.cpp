@@ -1,10 +1,11 @@
 #include <QApplication>
 
+#include "app/program.h"
 #include "layouts/vrendis2001.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    Vrendis2001 window;
-    window.show();
+    const std::unique_ptr<Vrendis2001> window = app::open_main_window();
+    window->show();
     return app.exec();
 }

@@ -6,13 +6,9 @@
 #include <QScreen>
 #include <type_traits>
 
-#include "bookmarks/wire.h"
-#include "figure/wire.h"
 #include "layouts/fullscreen.h"
 #include "layouts/loader.h"
 #include "layouts/twips.h"
-#include "shell/wire.h"
-#include "views/wire.h"
 
 using namespace layouts;
 
@@ -220,12 +216,6 @@ Vrendis2001::Vrendis2001() {
         frame.moveCenter(screen->geometry().center());
         move(frame.topLeft());
     }
-
-    figure::wire(*this);
-    shell::wire(*this);
-    bookmarks::wire(*this);
-    views::wire(*this);
-    shell::load(*this);
 }
 
 Vrendis2001::~Vrendis2001() {
@@ -237,7 +227,7 @@ Vrendis2001::~Vrendis2001() {
 Loader& Vrendis2001::create_loader() {
     if (!loader) {
         loader = new Loader;
-        shell::wire(*this, *loader);
+        emit loader_created(*loader);
     }
     return *loader;
 }
@@ -254,7 +244,7 @@ void Vrendis2001::destroy_loader() {
 Fullscreen& Vrendis2001::create_fullscreen() {
     if (!fullscreen) {
         fullscreen = new Fullscreen;
-        views::wire(*this, *fullscreen);
+        emit fullscreen_created(*fullscreen);
     }
     return *fullscreen;
 }
@@ -277,7 +267,7 @@ void Vrendis2001::set_details() {
     Slider1->setValue(1500);
 
     StatusBar2->add_panel(StatusBar::PanelKind::Text, 2500,
-                          QStringLiteral("  Vrendis ID:  h6c6l6"));
+                          QLatin1String(id_status_prefix) + QStringLiteral("h6c6l6"));
     StatusBar2->add_panel(StatusBar::PanelKind::Text, 3195);
     StatusBar1->add_panel(StatusBar::PanelKind::Date, 2000);
     StatusBar1->add_panel(StatusBar::PanelKind::Time, 2000);

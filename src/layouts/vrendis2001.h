@@ -7,32 +7,31 @@
 #include <span>
 
 #include "layouts/controls.h"
+#include "layouts/fullscreen.h"
 #include "layouts/layout_table.h"
-
-class Loader;
-class Fullscreen;
+#include "layouts/loader.h"
 
 // The main window: fixed layout, no system title bar, the four pop-up menus.
 //
-// The class only builds its controls and hands their events on: the subsystems connect their
-// own handlers in their own wire() (figure, shell, bookmarks, views), all four run by the
-// constructor, which then runs the load step once (shell::load). So whatever a test installs
-// before constructing the window (program directory, random source, dialogs) is in force for
-// the load step.
+// The class only builds its controls: the subsystems connect their own handlers, and the program
+// (app/) wires them and runs the load step.
 class Vrendis2001 : public QWidget {
     Q_OBJECT
 public:
     Vrendis2001();
     ~Vrendis2001() override;
 
+    // The first panel of StatusBar2 shows this before the figure's ID.
+    static constexpr const char* id_status_prefix = "  Vrendis ID:  ";
+
     // The layout this window is built from, for tests and reviewers.
     static std::span<const layouts::Row> layout();
     static std::span<const layouts::MenuRow> menus();
 
     // The loader and the full-screen window exist only while open: null when closed.
-    // create_...() makes the window (not yet shown) and wires it, or returns the open one;
-    // destroy_...() hides it and deletes it once control is back in the event loop, the pointer
-    // going null at once.
+    // create_...() makes the window (not yet shown) and announces it, so that the subsystems
+    // wire their handlers to it, or returns the open one; destroy_...() hides it and deletes it
+    // once control is back in the event loop, the pointer going null at once.
     QPointer<Loader> loader;
     QPointer<Fullscreen> fullscreen;
     Loader& create_loader();
@@ -41,145 +40,149 @@ public:
     void destroy_fullscreen();
 
     // Caption strip.
-    layouts::Panel* Picture2;
-    layouts::Panel* Picture5;
-    layouts::Label* Label1;
-    layouts::Label* Label3;
-    layouts::TransparentImage* Image3;
-    layouts::TransparentImage* Image2;
-    layouts::Label* Label2;
-    layouts::Rectangle* Shape1;
-    layouts::Rectangle* Shape2;
-    layouts::TransparentImage* Image1;
+    layouts::Panel* Picture2 = nullptr;
+    layouts::Panel* Picture5 = nullptr;
+    layouts::Label* Label1 = nullptr;
+    layouts::Label* Label3 = nullptr;
+    layouts::TransparentImage* Image3 = nullptr;
+    layouts::TransparentImage* Image2 = nullptr;
+    layouts::Label* Label2 = nullptr;
+    layouts::Rectangle* Shape1 = nullptr;
+    layouts::Rectangle* Shape2 = nullptr;
+    layouts::TransparentImage* Image1 = nullptr;
 
     // Left panel.
-    layouts::Frame* Frame2;
-    layouts::Timer* aboutscroller;
-    layouts::TextBox* Text4;
-    layouts::TextBox* Text3;
-    layouts::TextBox* Text2;
-    layouts::Timer* Slideshow_Clock;
-    layouts::Slider* Slider1;
-    layouts::TextBox* Text1;
-    layouts::TransparentImage* Image20;
-    layouts::TransparentImage* Image19;
-    layouts::TransparentImage* Image18;
-    layouts::Image* Image17;
-    layouts::Image* Image16;
-    layouts::Image* Image15;
-    layouts::Image* Image12;
-    layouts::Image* Image11;
-    layouts::Image* Image10;
-    layouts::Label* Label17;
-    layouts::Label* Label16;
-    layouts::Label* Label15;
-    layouts::Label* Label14;
-    layouts::Label* Label13;
-    layouts::Label* Label12;
-    layouts::Label* Label10;
-    layouts::Label* Label9;
-    layouts::Label* Label11;
+    layouts::Frame* Frame2 = nullptr;
+    layouts::Timer* aboutscroller = nullptr;
+    layouts::TextBox* Text4 = nullptr;
+    layouts::TextBox* Text3 = nullptr;
+    layouts::TextBox* Text2 = nullptr;
+    layouts::Timer* Slideshow_Clock = nullptr;
+    layouts::Slider* Slider1 = nullptr;
+    layouts::TextBox* Text1 = nullptr;
+    layouts::TransparentImage* Image20 = nullptr;
+    layouts::TransparentImage* Image19 = nullptr;
+    layouts::TransparentImage* Image18 = nullptr;
+    layouts::Image* Image17 = nullptr;
+    layouts::Image* Image16 = nullptr;
+    layouts::Image* Image15 = nullptr;
+    layouts::Image* Image12 = nullptr;
+    layouts::Image* Image11 = nullptr;
+    layouts::Image* Image10 = nullptr;
+    layouts::Label* Label17 = nullptr;
+    layouts::Label* Label16 = nullptr;
+    layouts::Label* Label15 = nullptr;
+    layouts::Label* Label14 = nullptr;
+    layouts::Label* Label13 = nullptr;
+    layouts::Label* Label12 = nullptr;
+    layouts::Label* Label10 = nullptr;
+    layouts::Label* Label9 = nullptr;
+    layouts::Label* Label11 = nullptr;
 
     // Lock strip.
-    layouts::Frame* Frame1;
-    layouts::Image* bock3;
-    layouts::Image* bock2;
-    layouts::Image* bock1;
-    layouts::Label* Label8;
-    layouts::Label* Label7;
-    layouts::Label* Label4;
+    layouts::Frame* Frame1 = nullptr;
+    layouts::Image* bock3 = nullptr;
+    layouts::Image* bock2 = nullptr;
+    layouts::Image* bock1 = nullptr;
+    layouts::Label* Label8 = nullptr;
+    layouts::Label* Label7 = nullptr;
+    layouts::Label* Label4 = nullptr;
 
     // Figure panel.
-    layouts::Panel* Picture1;
-    layouts::Panel* Picture7;
-    layouts::Image* Image9;
-    layouts::Panel* Picture4;
-    layouts::Panel* Picture3;
-    layouts::Image* Image14;
-    layouts::Image* Image5;
-    layouts::Label* Label5;
-    layouts::StatusBar* StatusBar2;
-    layouts::TransparentImage* Image21;
+    layouts::Panel* Picture1 = nullptr;
+    layouts::Panel* Picture7 = nullptr;
+    layouts::Image* Image9 = nullptr;
+    layouts::Panel* Picture4 = nullptr;
+    layouts::Panel* Picture3 = nullptr;
+    layouts::Image* Image14 = nullptr;
+    layouts::Image* Image5 = nullptr;
+    layouts::Label* Label5 = nullptr;
+    layouts::StatusBar* StatusBar2 = nullptr;
+    layouts::TransparentImage* Image21 = nullptr;
 
     // Figure area.
-    layouts::Frame* bokmark_foldin;
-    layouts::ListBox* bokmarken_list;
-    layouts::Image* Image22;
-    layouts::CheckBox* Check1;
-    layouts::Panel* about_scroller;
-    layouts::Frame* editid;
-    layouts::TextBox* Text7;
-    layouts::TextBox* Text6;
-    layouts::TextBox* Text5;
-    layouts::Image* Image13;
-    layouts::Label* Label21;
-    layouts::Label* Label20;
-    layouts::Label* Label19;
-    layouts::Label* Label18;
-    layouts::Label* Label35;
-    layouts::Image* vrendis_splash;
-    layouts::Image* bookmarks;
-    layouts::Image* image_head;
-    layouts::Image* image_chest;
-    layouts::Image* image_legs;
+    layouts::Frame* bokmark_foldin = nullptr;
+    layouts::ListBox* bokmarken_list = nullptr;
+    layouts::Image* Image22 = nullptr;
+    layouts::CheckBox* Check1 = nullptr;
+    layouts::Panel* about_scroller = nullptr;
+    layouts::Frame* editid = nullptr;
+    layouts::TextBox* Text7 = nullptr;
+    layouts::TextBox* Text6 = nullptr;
+    layouts::TextBox* Text5 = nullptr;
+    layouts::Image* Image13 = nullptr;
+    layouts::Label* Label21 = nullptr;
+    layouts::Label* Label20 = nullptr;
+    layouts::Label* Label19 = nullptr;
+    layouts::Label* Label18 = nullptr;
+    layouts::Label* Label35 = nullptr;
+    layouts::Image* vrendis_splash = nullptr;
+    layouts::Image* bookmarks = nullptr;
+    layouts::Image* image_head = nullptr;
+    layouts::Image* image_chest = nullptr;
+    layouts::Image* image_legs = nullptr;
 
     // About panel.
-    layouts::Label* Label34;
-    layouts::Rectangle* Shape8;
-    layouts::Label* Label33;
-    layouts::Label* Label32;
-    layouts::Label* Label31;
-    layouts::Label* Label28;
-    layouts::Label* Label30;
-    layouts::Label* Label29;
-    layouts::Rectangle* Shape7;
-    layouts::Label* Label27;
-    layouts::Label* Label26;
-    layouts::Rectangle* Shape6;
-    layouts::Rectangle* Shape5;
-    layouts::Label* Label25;
-    layouts::Label* Label24;
-    layouts::Label* Label23;
-    layouts::Label* Label22;
+    layouts::Label* Label34 = nullptr;
+    layouts::Rectangle* Shape8 = nullptr;
+    layouts::Label* Label33 = nullptr;
+    layouts::Label* Label32 = nullptr;
+    layouts::Label* Label31 = nullptr;
+    layouts::Label* Label28 = nullptr;
+    layouts::Label* Label30 = nullptr;
+    layouts::Label* Label29 = nullptr;
+    layouts::Rectangle* Shape7 = nullptr;
+    layouts::Label* Label27 = nullptr;
+    layouts::Label* Label26 = nullptr;
+    layouts::Rectangle* Shape6 = nullptr;
+    layouts::Rectangle* Shape5 = nullptr;
+    layouts::Label* Label25 = nullptr;
+    layouts::Label* Label24 = nullptr;
+    layouts::Label* Label23 = nullptr;
+    layouts::Label* Label22 = nullptr;
 
     // Bottom strip and loose controls.
-    layouts::Panel* Picture6;
-    layouts::Image* Image8;
-    layouts::Image* Image7;
-    layouts::CommandButton* Command3;
-    layouts::CommandButton* Command4;
-    layouts::StatusBar* StatusBar1;
-    layouts::TransparentImage* Image6;
-    layouts::TransparentImage* Image4;
-    layouts::Rectangle* Shape3;
-    layouts::Rectangle* Shape4;
-    layouts::Label* Label6;
+    layouts::Panel* Picture6 = nullptr;
+    layouts::Image* Image8 = nullptr;
+    layouts::Image* Image7 = nullptr;
+    layouts::CommandButton* Command3 = nullptr;
+    layouts::CommandButton* Command4 = nullptr;
+    layouts::StatusBar* StatusBar1 = nullptr;
+    layouts::TransparentImage* Image6 = nullptr;
+    layouts::TransparentImage* Image4 = nullptr;
+    layouts::Rectangle* Shape3 = nullptr;
+    layouts::Rectangle* Shape4 = nullptr;
+    layouts::Label* Label6 = nullptr;
 
     // Menus: never in a menu bar, popped up by their handlers.
-    QMenu* mnuid;
-    QAction* mnuenterid;
-    QAction* mnubar;
-    QAction* mnubokmark;
-    QAction* mnuopen2;
-    QMenu* mnushortcuts;
-    QAction* mnuhuvud;
-    QAction* mnubrost;
-    QAction* mnuben;
-    QAction* mnuabout;
-    QAction* mnusplash;
-    QMenu* mnutray;
-    QAction* mnuopen;
-    QAction* mnubar2;
-    QAction* mnucreatevrendis;
-    QAction* mnustartslideshow;
-    QAction* mnufullscreen;
-    QAction* mnubar3;
-    QAction* mnuexit;
-    QMenu* mnubookmarks;
-    QAction* mnubookmark_show;
-    QAction* mnubookmark_bar;
-    QAction* mnubookmark_add;
-    QAction* mnubookmark_delete;
+    QMenu* mnuid = nullptr;
+    QAction* mnuenterid = nullptr;
+    QAction* mnubar = nullptr;
+    QAction* mnubokmark = nullptr;
+    QAction* mnuopen2 = nullptr;
+    QMenu* mnushortcuts = nullptr;
+    QAction* mnuhuvud = nullptr;
+    QAction* mnubrost = nullptr;
+    QAction* mnuben = nullptr;
+    QAction* mnuabout = nullptr;
+    QAction* mnusplash = nullptr;
+    QMenu* mnutray = nullptr;
+    QAction* mnuopen = nullptr;
+    QAction* mnubar2 = nullptr;
+    QAction* mnucreatevrendis = nullptr;
+    QAction* mnustartslideshow = nullptr;
+    QAction* mnufullscreen = nullptr;
+    QAction* mnubar3 = nullptr;
+    QAction* mnuexit = nullptr;
+    QMenu* mnubookmarks = nullptr;
+    QAction* mnubookmark_show = nullptr;
+    QAction* mnubookmark_bar = nullptr;
+    QAction* mnubookmark_add = nullptr;
+    QAction* mnubookmark_delete = nullptr;
+
+signals:
+    void loader_created(Loader& loader);
+    void fullscreen_created(Fullscreen& view);
 
 private:
     void bind_controls();

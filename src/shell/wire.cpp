@@ -38,6 +38,21 @@ bool leaves_minimised(const QWidget& widget, QEvent* event) {
            !(widget.windowState() & Qt::WindowMinimized);
 }
 
+void wire_loader(Vrendis2001& window, Loader& loader) {
+    // The loader counts as activated when it comes back from its minimised state; the
+    // activation that comes with showing it minimised is no request of the user.
+    // The event type is looked at first: a loader being destroyed still sends events, and is
+    // no Loader any more by then.
+    new EventHook(&loader, [&window, &loader](QEvent* event) {
+        const bool activated =
+            (event->type() == QEvent::WindowActivate &&
+             !(loader.windowState() & Qt::WindowMinimized)) ||
+            (event->type() == QEvent::WindowStateChange && leaves_minimised(loader, event));
+        if (activated && window.loader == &loader)
+            loader_Activate(window);
+    });
+}
+
 }  // namespace
 
 void wire(Vrendis2001& window) {
@@ -87,22 +102,10 @@ void wire(Vrendis2001& window) {
     on(window, window.Image9, &Control::clicked, Image9_Click);
     on(window, window.Image9, &Control::mouse_down, Image9_MouseDown);
 
-    report_first_figure(window);
-}
+    QObject::connect(&window, &Vrendis2001::loader_created, &window,
+                     [&window](Loader& loader) { wire_loader(window, loader); });
 
-void wire(Vrendis2001& window, Loader& loader) {
-    // The loader counts as activated when it comes back from its minimised state; the
-    // activation that comes with showing it minimised is no request of the user.
-    // The event type is looked at first: a loader being destroyed still sends events, and is
-    // no Loader any more by then.
-    new EventHook(&loader, [&window, &loader](QEvent* event) {
-        const bool activated =
-            (event->type() == QEvent::WindowActivate &&
-             !(loader.windowState() & Qt::WindowMinimized)) ||
-            (event->type() == QEvent::WindowStateChange && leaves_minimised(loader, event));
-        if (activated && window.loader == &loader)
-            loader_Activate(window);
-    });
+    report_first_figure(window);
 }
 
 void load(Vrendis2001& window) {

@@ -36,6 +36,19 @@ private:
     Vrendis2001& window_;
 };
 
+void wire_view(Vrendis2001& window, Fullscreen& view) {
+    using layouts::Control;
+    using layouts::on;
+    on(window, view.Slideshow_Clock, &layouts::Timer::tick, fullscreen::Slideshow_Clock_Timer);
+    on(window, view.image_head, &Control::clicked, fullscreen::image_head_Click);
+    on(window, view.image_chest, &Control::clicked, fullscreen::image_chest_Click);
+    on(window, view.image_legs, &Control::clicked, fullscreen::image_legs_Click);
+    on(window, view.Image1, &Control::clicked, fullscreen::Image1_Click);
+    on(window, view.Label1, &Control::clicked, fullscreen::Label1_Click);
+    on(window, view.Label1, &Control::mouse_move, fullscreen::Label1_MouseMove);
+    new FormEvents(window, view);
+}
+
 }  // namespace
 
 void wire(Vrendis2001& window) {
@@ -50,19 +63,9 @@ void wire(Vrendis2001& window) {
 
     on(window, window.Image20, &Control::clicked, Image20_Click);
     on(window, window.mnufullscreen, &QAction::triggered, mnufullscreen_Click);
-}
 
-void wire(Vrendis2001& window, Fullscreen& view) {
-    using layouts::Control;
-    using layouts::on;
-    on(window, view.Slideshow_Clock, &layouts::Timer::tick, fullscreen::Slideshow_Clock_Timer);
-    on(window, view.image_head, &Control::clicked, fullscreen::image_head_Click);
-    on(window, view.image_chest, &Control::clicked, fullscreen::image_chest_Click);
-    on(window, view.image_legs, &Control::clicked, fullscreen::image_legs_Click);
-    on(window, view.Image1, &Control::clicked, fullscreen::Image1_Click);
-    on(window, view.Label1, &Control::clicked, fullscreen::Label1_Click);
-    on(window, view.Label1, &Control::mouse_move, fullscreen::Label1_MouseMove);
-    new FormEvents(window, view);
+    QObject::connect(&window, &Vrendis2001::fullscreen_created, &window,
+                     [&window](Fullscreen& view) { wire_view(window, view); });
 }
 
 }  // namespace views
