@@ -23,9 +23,10 @@ inline constexpr const char* bokmarken_in_on =        "bokmarken_in_on.jpg";
 // clang-format on
 
 inline constexpr std::array<const char*, 12> names = {
-    btn_skapa_on,          btn_skapa_off,          btn_slideshow_on, btn_slideshow_off,
-    btn_stop_slideshow_on, btn_stop_slideshow_off, btn_helskarm_on,  btn_helskarm_off,
-    bokmarken,             bokmarken_on,           bokmarken_in,     bokmarken_in_on,
+    btn_skapa_on,      btn_skapa_off,         btn_slideshow_on,
+    btn_slideshow_off, btn_stop_slideshow_on, btn_stop_slideshow_off,
+    btn_helskarm_on,   btn_helskarm_off,      bokmarken,
+    bokmarken_on,      bokmarken_in,          bokmarken_in_on,
 };
 
 }  // namespace layouts::artwork

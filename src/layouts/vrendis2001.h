@@ -11,6 +11,144 @@
 #include "layouts/layout_table.h"
 #include "layouts/loader.h"
 
+// Every control of the window with its class, named as the layout tables name it: the one list
+// that declares the members (each null until bound), binds them to what the tables built, and
+// lets a test check that every one is bound.
+#define VRENDIS2001_CONTROLS(X)                                    \
+    /* Caption strip. */                                           \
+    X(layouts::Panel, Picture2)                                    \
+    X(layouts::Panel, Picture5)                                    \
+    X(layouts::Label, Label1)                                      \
+    X(layouts::Label, Label3)                                      \
+    X(layouts::TransparentImage, Image3)                           \
+    X(layouts::TransparentImage, Image2)                           \
+    X(layouts::Label, Label2)                                      \
+    X(layouts::Rectangle, Shape1)                                  \
+    X(layouts::Rectangle, Shape2)                                  \
+    X(layouts::TransparentImage, Image1)                           \
+    /* Left panel. */                                              \
+    X(layouts::Frame, Frame2)                                      \
+    X(layouts::Timer, aboutscroller)                               \
+    X(layouts::TextBox, Text4)                                     \
+    X(layouts::TextBox, Text3)                                     \
+    X(layouts::TextBox, Text2)                                     \
+    X(layouts::Timer, Slideshow_Clock)                             \
+    X(layouts::Slider, Slider1)                                    \
+    X(layouts::TextBox, Text1)                                     \
+    X(layouts::TransparentImage, Image20)                          \
+    X(layouts::TransparentImage, Image19)                          \
+    X(layouts::TransparentImage, Image18)                          \
+    X(layouts::Image, Image17)                                     \
+    X(layouts::Image, Image16)                                     \
+    X(layouts::Image, Image15)                                     \
+    X(layouts::Image, Image12)                                     \
+    X(layouts::Image, Image11)                                     \
+    X(layouts::Image, Image10)                                     \
+    X(layouts::Label, Label17)                                     \
+    X(layouts::Label, Label16)                                     \
+    X(layouts::Label, Label15)                                     \
+    X(layouts::Label, Label14)                                     \
+    X(layouts::Label, Label13)                                     \
+    X(layouts::Label, Label12)                                     \
+    X(layouts::Label, Label10)                                     \
+    X(layouts::Label, Label9)                                      \
+    X(layouts::Label, Label11)                                     \
+    /* Lock strip. */                                              \
+    X(layouts::Frame, Frame1)                                      \
+    X(layouts::Image, bock3)                                       \
+    X(layouts::Image, bock2)                                       \
+    X(layouts::Image, bock1)                                       \
+    X(layouts::Label, Label8)                                      \
+    X(layouts::Label, Label7)                                      \
+    X(layouts::Label, Label4)                                      \
+    /* Figure panel. */                                            \
+    X(layouts::Panel, Picture1)                                    \
+    X(layouts::Panel, Picture7)                                    \
+    X(layouts::Image, Image9)                                      \
+    X(layouts::Panel, Picture4)                                    \
+    X(layouts::Panel, Picture3)                                    \
+    X(layouts::Image, Image14)                                     \
+    X(layouts::Image, Image5)                                      \
+    X(layouts::Label, Label5)                                      \
+    X(layouts::StatusBar, StatusBar2)                              \
+    X(layouts::TransparentImage, Image21)                          \
+    /* Figure area. */                                             \
+    X(layouts::Frame, bokmark_foldin)                              \
+    X(layouts::ListBox, bokmarken_list)                            \
+    X(layouts::Image, Image22)                                     \
+    X(layouts::CheckBox, Check1)                                   \
+    X(layouts::Panel, about_scroller)                              \
+    X(layouts::Frame, editid)                                      \
+    X(layouts::TextBox, Text7)                                     \
+    X(layouts::TextBox, Text6)                                     \
+    X(layouts::TextBox, Text5)                                     \
+    X(layouts::Image, Image13)                                     \
+    X(layouts::Label, Label21)                                     \
+    X(layouts::Label, Label20)                                     \
+    X(layouts::Label, Label19)                                     \
+    X(layouts::Label, Label18)                                     \
+    X(layouts::Label, Label35)                                     \
+    X(layouts::Image, vrendis_splash)                              \
+    X(layouts::Image, bookmarks)                                   \
+    X(layouts::Image, image_head)                                  \
+    X(layouts::Image, image_chest)                                 \
+    X(layouts::Image, image_legs)                                  \
+    /* About panel. */                                             \
+    X(layouts::Label, Label34)                                     \
+    X(layouts::Rectangle, Shape8)                                  \
+    X(layouts::Label, Label33)                                     \
+    X(layouts::Label, Label32)                                     \
+    X(layouts::Label, Label31)                                     \
+    X(layouts::Label, Label28)                                     \
+    X(layouts::Label, Label30)                                     \
+    X(layouts::Label, Label29)                                     \
+    X(layouts::Rectangle, Shape7)                                  \
+    X(layouts::Label, Label27)                                     \
+    X(layouts::Label, Label26)                                     \
+    X(layouts::Rectangle, Shape6)                                  \
+    X(layouts::Rectangle, Shape5)                                  \
+    X(layouts::Label, Label25)                                     \
+    X(layouts::Label, Label24)                                     \
+    X(layouts::Label, Label23)                                     \
+    X(layouts::Label, Label22)                                     \
+    /* Bottom strip and loose controls. */                         \
+    X(layouts::Panel, Picture6)                                    \
+    X(layouts::Image, Image8)                                      \
+    X(layouts::Image, Image7)                                      \
+    X(layouts::CommandButton, Command3)                            \
+    X(layouts::CommandButton, Command4)                            \
+    X(layouts::StatusBar, StatusBar1)                              \
+    X(layouts::TransparentImage, Image6)                           \
+    X(layouts::TransparentImage, Image4)                           \
+    X(layouts::Rectangle, Shape3)                                  \
+    X(layouts::Rectangle, Shape4)                                  \
+    X(layouts::Label, Label6)                                      \
+    /* Menus: never in a menu bar, popped up by their handlers. */ \
+    X(QMenu, mnuid)                                                \
+    X(QAction, mnuenterid)                                         \
+    X(QAction, mnubar)                                             \
+    X(QAction, mnubokmark)                                         \
+    X(QAction, mnuopen2)                                           \
+    X(QMenu, mnushortcuts)                                         \
+    X(QAction, mnuhuvud)                                           \
+    X(QAction, mnubrost)                                           \
+    X(QAction, mnuben)                                             \
+    X(QAction, mnuabout)                                           \
+    X(QAction, mnusplash)                                          \
+    X(QMenu, mnutray)                                              \
+    X(QAction, mnuopen)                                            \
+    X(QAction, mnubar2)                                            \
+    X(QAction, mnucreatevrendis)                                   \
+    X(QAction, mnustartslideshow)                                  \
+    X(QAction, mnufullscreen)                                      \
+    X(QAction, mnubar3)                                            \
+    X(QAction, mnuexit)                                            \
+    X(QMenu, mnubookmarks)                                         \
+    X(QAction, mnubookmark_show)                                   \
+    X(QAction, mnubookmark_bar)                                    \
+    X(QAction, mnubookmark_add)                                    \
+    X(QAction, mnubookmark_delete)
+
 // The main window: fixed layout, no system title bar, the four pop-up menus.
 //
 // The class only builds its controls: the subsystems connect their own handlers, and the program
@@ -39,146 +177,9 @@ public:
     Fullscreen& create_fullscreen();
     void destroy_fullscreen();
 
-    // Caption strip.
-    layouts::Panel* Picture2 = nullptr;
-    layouts::Panel* Picture5 = nullptr;
-    layouts::Label* Label1 = nullptr;
-    layouts::Label* Label3 = nullptr;
-    layouts::TransparentImage* Image3 = nullptr;
-    layouts::TransparentImage* Image2 = nullptr;
-    layouts::Label* Label2 = nullptr;
-    layouts::Rectangle* Shape1 = nullptr;
-    layouts::Rectangle* Shape2 = nullptr;
-    layouts::TransparentImage* Image1 = nullptr;
-
-    // Left panel.
-    layouts::Frame* Frame2 = nullptr;
-    layouts::Timer* aboutscroller = nullptr;
-    layouts::TextBox* Text4 = nullptr;
-    layouts::TextBox* Text3 = nullptr;
-    layouts::TextBox* Text2 = nullptr;
-    layouts::Timer* Slideshow_Clock = nullptr;
-    layouts::Slider* Slider1 = nullptr;
-    layouts::TextBox* Text1 = nullptr;
-    layouts::TransparentImage* Image20 = nullptr;
-    layouts::TransparentImage* Image19 = nullptr;
-    layouts::TransparentImage* Image18 = nullptr;
-    layouts::Image* Image17 = nullptr;
-    layouts::Image* Image16 = nullptr;
-    layouts::Image* Image15 = nullptr;
-    layouts::Image* Image12 = nullptr;
-    layouts::Image* Image11 = nullptr;
-    layouts::Image* Image10 = nullptr;
-    layouts::Label* Label17 = nullptr;
-    layouts::Label* Label16 = nullptr;
-    layouts::Label* Label15 = nullptr;
-    layouts::Label* Label14 = nullptr;
-    layouts::Label* Label13 = nullptr;
-    layouts::Label* Label12 = nullptr;
-    layouts::Label* Label10 = nullptr;
-    layouts::Label* Label9 = nullptr;
-    layouts::Label* Label11 = nullptr;
-
-    // Lock strip.
-    layouts::Frame* Frame1 = nullptr;
-    layouts::Image* bock3 = nullptr;
-    layouts::Image* bock2 = nullptr;
-    layouts::Image* bock1 = nullptr;
-    layouts::Label* Label8 = nullptr;
-    layouts::Label* Label7 = nullptr;
-    layouts::Label* Label4 = nullptr;
-
-    // Figure panel.
-    layouts::Panel* Picture1 = nullptr;
-    layouts::Panel* Picture7 = nullptr;
-    layouts::Image* Image9 = nullptr;
-    layouts::Panel* Picture4 = nullptr;
-    layouts::Panel* Picture3 = nullptr;
-    layouts::Image* Image14 = nullptr;
-    layouts::Image* Image5 = nullptr;
-    layouts::Label* Label5 = nullptr;
-    layouts::StatusBar* StatusBar2 = nullptr;
-    layouts::TransparentImage* Image21 = nullptr;
-
-    // Figure area.
-    layouts::Frame* bokmark_foldin = nullptr;
-    layouts::ListBox* bokmarken_list = nullptr;
-    layouts::Image* Image22 = nullptr;
-    layouts::CheckBox* Check1 = nullptr;
-    layouts::Panel* about_scroller = nullptr;
-    layouts::Frame* editid = nullptr;
-    layouts::TextBox* Text7 = nullptr;
-    layouts::TextBox* Text6 = nullptr;
-    layouts::TextBox* Text5 = nullptr;
-    layouts::Image* Image13 = nullptr;
-    layouts::Label* Label21 = nullptr;
-    layouts::Label* Label20 = nullptr;
-    layouts::Label* Label19 = nullptr;
-    layouts::Label* Label18 = nullptr;
-    layouts::Label* Label35 = nullptr;
-    layouts::Image* vrendis_splash = nullptr;
-    layouts::Image* bookmarks = nullptr;
-    layouts::Image* image_head = nullptr;
-    layouts::Image* image_chest = nullptr;
-    layouts::Image* image_legs = nullptr;
-
-    // About panel.
-    layouts::Label* Label34 = nullptr;
-    layouts::Rectangle* Shape8 = nullptr;
-    layouts::Label* Label33 = nullptr;
-    layouts::Label* Label32 = nullptr;
-    layouts::Label* Label31 = nullptr;
-    layouts::Label* Label28 = nullptr;
-    layouts::Label* Label30 = nullptr;
-    layouts::Label* Label29 = nullptr;
-    layouts::Rectangle* Shape7 = nullptr;
-    layouts::Label* Label27 = nullptr;
-    layouts::Label* Label26 = nullptr;
-    layouts::Rectangle* Shape6 = nullptr;
-    layouts::Rectangle* Shape5 = nullptr;
-    layouts::Label* Label25 = nullptr;
-    layouts::Label* Label24 = nullptr;
-    layouts::Label* Label23 = nullptr;
-    layouts::Label* Label22 = nullptr;
-
-    // Bottom strip and loose controls.
-    layouts::Panel* Picture6 = nullptr;
-    layouts::Image* Image8 = nullptr;
-    layouts::Image* Image7 = nullptr;
-    layouts::CommandButton* Command3 = nullptr;
-    layouts::CommandButton* Command4 = nullptr;
-    layouts::StatusBar* StatusBar1 = nullptr;
-    layouts::TransparentImage* Image6 = nullptr;
-    layouts::TransparentImage* Image4 = nullptr;
-    layouts::Rectangle* Shape3 = nullptr;
-    layouts::Rectangle* Shape4 = nullptr;
-    layouts::Label* Label6 = nullptr;
-
-    // Menus: never in a menu bar, popped up by their handlers.
-    QMenu* mnuid = nullptr;
-    QAction* mnuenterid = nullptr;
-    QAction* mnubar = nullptr;
-    QAction* mnubokmark = nullptr;
-    QAction* mnuopen2 = nullptr;
-    QMenu* mnushortcuts = nullptr;
-    QAction* mnuhuvud = nullptr;
-    QAction* mnubrost = nullptr;
-    QAction* mnuben = nullptr;
-    QAction* mnuabout = nullptr;
-    QAction* mnusplash = nullptr;
-    QMenu* mnutray = nullptr;
-    QAction* mnuopen = nullptr;
-    QAction* mnubar2 = nullptr;
-    QAction* mnucreatevrendis = nullptr;
-    QAction* mnustartslideshow = nullptr;
-    QAction* mnufullscreen = nullptr;
-    QAction* mnubar3 = nullptr;
-    QAction* mnuexit = nullptr;
-    QMenu* mnubookmarks = nullptr;
-    QAction* mnubookmark_show = nullptr;
-    QAction* mnubookmark_bar = nullptr;
-    QAction* mnubookmark_add = nullptr;
-    QAction* mnubookmark_delete = nullptr;
+#define VRENDIS2001_DECLARE(type, name) type* name = nullptr;
+    VRENDIS2001_CONTROLS(VRENDIS2001_DECLARE)
+#undef VRENDIS2001_DECLARE
 
 signals:
     void loader_created(Loader& loader);

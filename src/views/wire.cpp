@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 
+#include "layouts/event_hook.h"
 #include "layouts/fullscreen.h"
 #include "layouts/vrendis2001.h"
 #include "layouts/wiring.h"
@@ -11,30 +12,6 @@
 
 namespace views {
 namespace {
-
-// The full-screen window has no control of its own for its background and keys: this filter
-// hands them to the handlers. The children take their own mouse events, so only the background
-// (and the band, which lets the mouse through) reaches here.
-class FormEvents : public QObject {
-public:
-    FormEvents(Vrendis2001& window, Fullscreen& view) : QObject(&view), window_(window) {
-        view.setMouseTracking(true);
-        view.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseMove) {
-            fullscreen::Form_MouseMove(window_);
-        } else if (event->type() == QEvent::KeyPress) {
-            fullscreen::Form_KeyDown(window_, static_cast<QKeyEvent*>(event)->key());
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    Vrendis2001& window_;
-};
 
 void wire_view(Vrendis2001& window, Fullscreen& view) {
     using layouts::Control;
@@ -46,7 +23,17 @@ void wire_view(Vrendis2001& window, Fullscreen& view) {
     on(window, view.Image1, &Control::clicked, fullscreen::Image1_Click);
     on(window, view.Label1, &Control::clicked, fullscreen::Label1_Click);
     on(window, view.Label1, &Control::mouse_move, fullscreen::Label1_MouseMove);
-    new FormEvents(window, view);
+    // The window has no control of its own for its background and keys: the children take
+    // their own mouse events, so only the background (and the band, which lets the mouse
+    // through) reaches here.
+    view.setMouseTracking(true);
+    new layouts::EventHook(&view, [&window](QEvent* event) {
+        if (event->type() == QEvent::MouseMove) {
+            fullscreen::Form_MouseMove(window);
+        } else if (event->type() == QEvent::KeyPress) {
+            fullscreen::Form_KeyDown(window, static_cast<QKeyEvent*>(event)->key());
+        }
+    });
 }
 
 }  // namespace

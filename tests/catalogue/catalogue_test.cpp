@@ -43,8 +43,8 @@ QImage filled(int width, int height, Qt::GlobalColor colour) {
 // Head above chest above legs, each left-aligned in its band; a part too tall for its band is
 // cut to it, a missing one leaves the band black.
 TEST(Catalogue, ComposesTheFigureIntoOnePicture) {
-    const QImage figure = catalogue::compose(filled(100, 87, Qt::red), QImage(),
-                                             filled(285, 300, Qt::blue));
+    const QImage figure =
+        catalogue::compose(filled(100, 87, Qt::red), QImage(), filled(285, 300, Qt::blue));
     ASSERT_EQ(figure.size(), QSize(285, 87 + 123 + 195));
     EXPECT_EQ(figure.pixel(0, 0), QColor(Qt::red).rgb());
     EXPECT_EQ(figure.pixel(99, 86), QColor(Qt::red).rgb());
