@@ -7,6 +7,7 @@
 
 #include "layouts/controls.h"
 #include "layouts/twips.h"
+#include "platform/clock.h"
 
 // The windowed controls: text box, check box, list box, command button, slider, status bar.
 // The windowless ones and the timer are in controls.cpp.
@@ -98,9 +99,9 @@ QString StatusBar::panel_text(int panel) const {
     const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
     switch (item.kind) {
         case PanelKind::Date:
-            return swedish.toString(QDate::currentDate(), QLocale::ShortFormat);
+            return swedish.toString(platform::now().date(), QLocale::ShortFormat);
         case PanelKind::Time:
-            return swedish.toString(QTime::currentTime(), QLocale::ShortFormat);
+            return swedish.toString(platform::now().time(), QLocale::ShortFormat);
         case PanelKind::Text:
             break;
     }

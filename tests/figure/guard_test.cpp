@@ -55,7 +55,8 @@ protected:
         for (layouts::TextBox* box : {w.Text5, w.Text6, w.Text7}) box->setText("2");
         w.bokmarken_list->addItem("h2c2l2");
         w.bokmarken_list->setCurrentRow(0);
-        for (QWidget* splash : std::initializer_list<QWidget*>{w.vrendis_splash, w.Check1, w.Label35})
+        for (QWidget* splash :
+             std::initializer_list<QWidget*>{w.vrendis_splash, w.Check1, w.Label35})
             splash->setVisible(true);
         if (GetParam().needs_view)
             w.create_fullscreen();
@@ -135,10 +136,8 @@ const Command commands[] = {
     {"Image13_typed_id", [](Vrendis2001& w) { click(w.Image13); }},
     {"mnucreatevrendis", [](Vrendis2001& w) { w.mnucreatevrendis->trigger(); }, true, true},
     {"bookmark_row",
-     [](Vrendis2001& w) {
-         emit w.bokmarken_list->itemClicked(w.bokmarken_list->item(0));
-     },
-     true, true},
+     [](Vrendis2001& w) { emit w.bokmarken_list->itemClicked(w.bokmarken_list->item(0)); }, true,
+     true},
     {"Slideshow_Clock", [](Vrendis2001& w) { emit w.Slideshow_Clock->tick(); }, false},
     {"Image19_start_stop", [](Vrendis2001& w) { click(w.Image19); }, false},
     {"mnustartslideshow", [](Vrendis2001& w) { w.mnustartslideshow->trigger(); }, false},
@@ -146,12 +145,10 @@ const Command commands[] = {
     {"mnufullscreen", [](Vrendis2001& w) { w.mnufullscreen->trigger(); }, false},
     {"view_Slideshow_Clock", [](Vrendis2001& w) { emit w.fullscreen->Slideshow_Clock->tick(); },
      true, false, true},
-    {"view_image_head", [](Vrendis2001& w) { click(w.fullscreen->image_head); }, true, false,
-     true},
+    {"view_image_head", [](Vrendis2001& w) { click(w.fullscreen->image_head); }, true, false, true},
     {"view_image_chest", [](Vrendis2001& w) { click(w.fullscreen->image_chest); }, true, false,
      true},
-    {"view_image_legs", [](Vrendis2001& w) { click(w.fullscreen->image_legs); }, true, false,
-     true},
+    {"view_image_legs", [](Vrendis2001& w) { click(w.fullscreen->image_legs); }, true, false, true},
     {"Image18_hover", [](Vrendis2001& w) { hover(w.Image18); }},
     {"Image19_hover", [](Vrendis2001& w) { hover(w.Image19); }, false},
     {"Image20_hover", [](Vrendis2001& w) { hover(w.Image20); }, false},
