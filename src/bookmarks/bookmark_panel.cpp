@@ -1,102 +1,61 @@
 #include "bookmarks/bookmark_panel.h"
 
-#include <QImageReader>
 #include <QListWidget>
 #include <QMenu>
-#include <vector>
 
 #include "bookmarks/bookmark_file.h"
+#include "catalogue/catalogue.h"
 #include "layouts/artwork.h"
-#include "layouts/vrendis2001.h"
 #include "platform/dialogs.h"
-#include "platform/paths.h"
-#include "settings/profile_keys.h"
-#include "settings/profile_store.h"
+#include "settings/program_profile.h"
+#include "window/verbs.h"
 
 namespace bookmarks {
 namespace {
 
+using catalogue::Part;
 using layouts::visible;
 namespace artwork = layouts::artwork;
-namespace keys = settings::keys;
 
 void open_panel(Vrendis2001& window) {
-    shift_figure(window, figure_shift);
+    main_window::shift_figure(window, main_window::bookmark_panel_shift);
     window.bokmark_foldin->setVisible(true);
     window.bookmarks->setVisible(false);
 }
 
-void close_panel(Vrendis2001& window) {
-    shift_figure(window, -figure_shift);
-    artwork::load(window.bookmarks, artwork::bokmarken);
-    window.bookmarks->setVisible(true);
-    window.bokmark_foldin->setVisible(false);
-}
-
-QString read_key(const char* key) {
-    settings::set_profile_key(key);
-    return QString::fromStdString(settings::read_profile());
-}
-
-// One unlocked part of the bookmark: its picture, the ID part that goes with it, and the file.
-struct Part {
-    layouts::Image* picture;
-    layouts::TextBox* holder;
-    QString id_part;
-    QString path;
-};
-
-bool loads(const QString& path) {
-    QImage picture;
-    return QImageReader(path).read(&picture) && !picture.isNull();
-}
-
 void show_bookmark(Vrendis2001& window, const QString& row_text) {
-    const IdDigits digits = scan_id(row_text);
-    if (window.Slideshow_Clock->enabled())
+    const IdDigits scanned = scan_id(row_text);
+    if (main_window::slideshow_running(window))
         return;
-    window.Check1->setVisible(false);
-    window.vrendis_splash->setVisible(false);
-    window.Label35->setVisible(false);
-    const bool head_locked = visible(window.bock1);
-    const bool chest_locked = visible(window.bock2);
-    const bool legs_locked = visible(window.bock3);
-    if (head_locked && chest_locked && legs_locked)
+    main_window::close_splash(window);
+    if (main_window::all_locked(window))
         return;
 
-    settings::set_profile_file(platform::program_path(keys::program_profile).toStdString());
-    settings::set_profile_section(keys::program_section);
-    std::vector<Part> parts;
-    auto add = [&](layouts::Image* picture, layouts::TextBox* holder, const char* directory_key,
-                   const QString& id_part) {
-        parts.push_back(
-            {picture, holder, id_part,
-             platform::program_path(read_key(directory_key) + id_part + QStringLiteral(".jpg"))});
-    };
-    if (!head_locked)
-        add(window.image_head, window.Text2, keys::head_directory,
-            QStringLiteral("h") + digits.head);
-    if (!chest_locked)
-        add(window.image_chest, window.Text3, keys::chest_directory,
-            QStringLiteral("c") + digits.chest);
-    if (!legs_locked)
-        add(window.image_legs, window.Text4, keys::legs_directory,
-            QStringLiteral("l") + digits.legs);
+    QString paths[std::size(catalogue::parts)];
+    QString ids[std::size(catalogue::parts)];
+    const QString digits[] = {scanned.head, scanned.chest, scanned.legs};
+    for (Part part : catalogue::parts) {
+        const std::size_t at = catalogue::index(part);
+        ids[at] = QLatin1String(catalogue::letter(part)) + digits[at];
+        paths[at] = catalogue::picture_path(
+            settings::read_program_profile(catalogue::directory_key(part)), ids[at]);
+    }
 
     // A bookmark that cannot be shown whole is not shown in part: the figure stays, and the
     // user hears why nothing happened.
-    for (const Part& part : parts) {
-        if (!loads(part.path)) {
+    for (Part part : catalogue::parts) {
+        if (!main_window::locked(window, part) &&
+            catalogue::load_part(paths[catalogue::index(part)]).isNull()) {
             platform::dialogs().beep();
             return;
         }
     }
-    // An ID part changes only with its picture, so the ID on show always names what is shown.
-    for (const Part& part : parts)
-        if (part.picture->load_picture(part.path))
-            part.holder->setText(part.id_part);
-    window.StatusBar2->set_panel_text(1, QStringLiteral("  Vrendis ID:  ") + window.Text2->text() +
-                                             window.Text3->text() + window.Text4->text());
+    for (Part part : catalogue::parts) {
+        if (!main_window::locked(window, part))
+            main_window::show_part(window, part, paths[catalogue::index(part)],
+                                   ids[catalogue::index(part)]);
+    }
+    main_window::show_id(window);
 }
 
 void plain_tab(Vrendis2001& window) {
@@ -107,11 +66,6 @@ void plain_strip(Vrendis2001& window) {
 }
 
 }  // namespace
-
-void shift_figure(Vrendis2001& window, int twips) {
-    for (layouts::Image* picture : {window.image_head, window.image_chest, window.image_legs})
-        picture->set_left(picture->left() + twips);
-}
 
 IdDigits scan_id(const QString& row_text) {
     QString t = row_text;
@@ -136,12 +90,12 @@ void bookmarks_Click(Vrendis2001& window) {
 }
 
 void Image22_Click(Vrendis2001& window) {
-    close_panel(window);
+    main_window::close_bookmark_panel(window);
 }
 
 void mnuopen2_Click(Vrendis2001& window) {
     if (visible(window.bokmark_foldin)) {
-        close_panel(window);
+        main_window::close_bookmark_panel(window);
         return;
     }
     window.editid->setVisible(false);
