@@ -1,5 +1,6 @@
 #include "figure/generator.h"
 
+#include <array>
 #include <cmath>
 #include <numeric>
 #include <optional>
@@ -122,15 +123,6 @@ bool names_no_part(const QString& text) {
     return !value || *value < 1 || *value != std::floor(*value);
 }
 
-// The part number a validated box names, by value ("007" is 7). A count beyond 16 bits may
-// have let through a number no part can have.
-std::optional<std::int16_t> typed_number(const QString& text) {
-    const std::optional<double> value = number_value(text);
-    if (!value || names_no_part(text) || *value > 32767)
-        return std::nullopt;
-    return static_cast<std::int16_t>(*value);
-}
-
 // A random part number: the first entry of the shuffled list 1..count.
 std::optional<std::int16_t> draw(const QString& count_text) {
     const std::optional<std::int16_t> count = part_count(count_text);
@@ -190,13 +182,12 @@ bool accept_typed_id(Vrendis2001& window) {
             return false;
         }
     }
-    int mask = 0;
-    for (const PartKind& kind : kinds) {
-        const QString typed = (window.*kind.typed_box)->text();
-        const QString count = read_key(kind.count_key);
-        if (exceeds(typed, count) || names_no_part(typed))
-            mask += kind.error_bit;
+    std::array<QString, kind_count> typed, counts;
+    for (int k = 0; k < kind_count; ++k) {
+        typed[k] = (window.*kinds[k].typed_box)->text();
+        counts[k] = read_key(kinds[k].count_key);
     }
+    const int mask = typed_id_errors(typed, counts);
     if (mask > 0) {
         platform::dialogs().message_box(error_message(mask), error_title,
                                         platform::MessageIcon::Error);
@@ -248,6 +239,23 @@ bool exceeds(const QString& text, const QString& count_text) {
     if (!value || !count)
         return true;
     return *value > std::trunc(*count);
+}
+
+int typed_id_errors(const std::array<QString, 3>& typed, const std::array<QString, 3>& counts) {
+    int mask = 0;
+    for (int k = 0; k < kind_count; ++k) {
+        if (exceeds(typed[k], counts[k]) || names_no_part(typed[k]))
+            mask += kinds[k].error_bit;
+    }
+    return mask;
+}
+
+// A count beyond 16 bits may have let through a number no part can have.
+std::optional<std::int16_t> typed_number(const QString& text) {
+    const std::optional<double> value = number_value(text);
+    if (!value || names_no_part(text) || *value > 32767)
+        return std::nullopt;
+    return static_cast<std::int16_t>(*value);
 }
 
 void generate_figure(Vrendis2001& window, std::int16_t mode) {
