@@ -6,6 +6,7 @@
 #include "figure/generator.h"
 #include "layouts/vrendis2001.h"
 #include "platform/paths.h"
+#include "platform/window_system.h"
 #include "settings/profile_keys.h"
 #include "settings/profile_store.h"
 #include "shell/handlers.h"
@@ -51,6 +52,10 @@ void register_tray_icon(Vrendis2001& window) {
     // loader all the same.
     if (QSystemTrayIcon::isSystemTrayAvailable())
         tray->show();
+    // Under Wayland the pointer's place outside our windows is unknown and a menu needs a window
+    // of ours to open from, so the notification area shows the menu itself.
+    if (platform::minimising() == platform::Minimising::by_compositor)
+        tray->setContextMenu(window.mnutray);
 }
 
 void remove_tray_icon(Vrendis2001& window) {
@@ -127,7 +132,8 @@ void tray_Activated(Vrendis2001& window, QSystemTrayIcon::ActivationReason reaso
             window.destroy_loader();
             break;
         case QSystemTrayIcon::Context:
-            window.mnutray->popup(QCursor::pos());
+            if (QSystemTrayIcon* tray = tray_icon(window); !tray || !tray->contextMenu())
+                window.mnutray->popup(QCursor::pos());
             break;
         default:
             break;
