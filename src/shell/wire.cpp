@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWindowStateChangeEvent>
 #include <functional>
 #include <utility>
@@ -99,7 +100,10 @@ void wire(Vrendis2001& window, Loader& loader) {
     // it appears, so there only a click in it counts.
     // The event type is looked at first: a loader being destroyed still sends events, and is
     // no Loader any more by then.
-    new EventHook(&loader, [&window, &loader](QEvent* event) {
+    // The loader is deleted later than it closes, and may outlive the main window by a moment.
+    new EventHook(&loader, [main = QPointer<Vrendis2001>(&window), &loader](QEvent* event) {
+        if (!main)
+            return;
         const bool by_program = platform::minimising() == platform::Minimising::by_program;
         const bool activated =
             by_program &&
@@ -108,8 +112,8 @@ void wire(Vrendis2001& window, Loader& loader) {
              (event->type() == QEvent::WindowStateChange && leaves_minimised(loader, event)));
         const bool clicked = event->type() == QEvent::MouseButtonRelease &&
                              static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-        if ((activated || clicked) && window.loader == &loader)
-            loader_Activate(window);
+        if ((activated || clicked) && main->loader == &loader)
+            loader_Activate(*main);
     });
     layouts::on(window, loader.Label10, &layouts::Control::clicked, loader_Activate);
 }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QPointer>
 
 #include "layouts/fullscreen.h"
 #include "layouts/vrendis2001.h"
@@ -17,23 +18,26 @@ namespace {
 // (and the band, which lets the mouse through) reaches here.
 class FormEvents : public QObject {
 public:
-    FormEvents(Vrendis2001& window, Fullscreen& view) : QObject(&view), window_(window) {
+    FormEvents(Vrendis2001& window, Fullscreen& view) : QObject(&view), window_(&window) {
         view.setMouseTracking(true);
         view.installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // The view is deleted later than it closes, and may outlive the main window by a moment.
+        if (!window_)
+            return QObject::eventFilter(watched, event);
         if (event->type() == QEvent::MouseMove) {
-            fullscreen::Form_MouseMove(window_);
+            fullscreen::Form_MouseMove(*window_);
         } else if (event->type() == QEvent::KeyPress) {
-            fullscreen::Form_KeyDown(window_, static_cast<QKeyEvent*>(event)->key());
+            fullscreen::Form_KeyDown(*window_, static_cast<QKeyEvent*>(event)->key());
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    Vrendis2001& window_;
+    QPointer<Vrendis2001> window_;
 };
 
 }  // namespace

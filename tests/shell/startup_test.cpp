@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <memory>
 
+#include "layouts/fullscreen.h"
 #include "shell_fixture.h"
 
 using layouts::visible;
@@ -228,6 +230,28 @@ TEST_F(Startup, OnWaylandTheMainWindowStepsAsideAndAClickInTheLoaderBringsItBack
     window().mnuopen->trigger();
     EXPECT_TRUE(window().isVisible());
     EXPECT_FALSE(minimised());
+}
+
+// Closed windows are deleted later; events may still reach them after the main window is gone
+// (its destructor at exit, or a test's end), and must not touch it.
+TEST_F(Startup, ClosedWindowsAwaitingDeletionOutliveTheMainWindowHarmlessly) {
+    auto main = std::make_unique<Vrendis2001>();
+    main->show();
+    click(main->Image8);
+    QPointer<Loader> loader = main->loader;
+    shell::loader_Activate(*main);
+    QPointer<Fullscreen> view = &main->create_fullscreen();
+    main->destroy_fullscreen();
+    main.reset();
+    ASSERT_TRUE(loader && view);
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(loader, &activate);
+    click(loader);
+    QTest::keyClick(view, Qt::Key_Escape);
+    testing_support::move_pointer(view);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(loader);
+    EXPECT_FALSE(view);
 }
 
 TEST_F(Startup, EverySizeChangeLeavesTheCaptionEmpty) {
