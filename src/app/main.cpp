@@ -3,9 +3,11 @@
 #include "app/program.h"
 #include "layouts/vrendis2001.h"
 #include "platform/paths.h"
+#include "platform/termination.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    platform::close_windows_on_termination();
     platform::remove_launcher_leftovers();
     const std::unique_ptr<Vrendis2001> window = app::open_main_window();
     window->show();

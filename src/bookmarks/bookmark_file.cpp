@@ -10,8 +10,10 @@
 #include "layouts/vrendis2001.h"
 #include "platform/dialogs.h"
 #include "platform/paths.h"
+#include "settings/profile_file.h"
 #include "settings/profile_keys.h"
 #include "settings/profile_store.h"
+#include "settings/text_codec.h"
 
 namespace bookmarks {
 namespace {
@@ -93,8 +95,10 @@ StoredSection read_section() {
     std::unordered_set<std::int64_t> numbers;
     numbers.reserve(section.size());
     for (const auto& [key, value] : section) {
-        if (QString::fromStdString(key).compare(QLatin1String(keys::bookmark_counter),
-                                                Qt::CaseInsensitive) == 0) {
+        // Decoded as the store decodes names: QString::fromStdString would drop a leading
+        // U+FEFF and take a key the store never answers for as the counter.
+        if (settings::from_utf8(key.data(), qsizetype(key.size()))
+                .compare(QLatin1String(keys::bookmark_counter), Qt::CaseInsensitive) == 0) {
             // The first one counts, as for every key.
             if (!counter_seen)
                 stored.counter = counter_value(value);

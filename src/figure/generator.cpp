@@ -1,5 +1,6 @@
 #include "figure/generator.h"
 
+#include <array>
 #include <cmath>
 #include <numeric>
 #include <optional>
@@ -81,15 +82,6 @@ bool names_no_part(const QString& text) {
     return !value || *value < 1 || *value != std::floor(*value);
 }
 
-// The part number a validated box names, by value ("007" is 7). A count beyond 16 bits may
-// have let through a number no part can have.
-std::optional<std::int16_t> typed_number(const QString& text) {
-    const std::optional<double> value = number_value(text);
-    if (!value || names_no_part(text) || *value > catalogue::largest_count)
-        return std::nullopt;
-    return static_cast<std::int16_t>(*value);
-}
-
 // A random part number: the first entry of the shuffled list 1..count.
 std::optional<std::int16_t> draw(const QString& count_text) {
     const std::optional<std::int16_t> count = catalogue::count_value(count_text);
@@ -125,13 +117,13 @@ bool accept_typed_id(Vrendis2001& window) {
             return false;
         }
     }
-    int mask = 0;
+    std::array<QString, 3> typed, counts;
     for (const PartControls& controls : main_window::part_controls) {
-        const QString typed = (window.*controls.typed_box)->text();
-        const QString count = settings::read_program_profile(catalogue::count_key(controls.part));
-        if (exceeds(typed, count) || names_no_part(typed))
-            mask += modes_of(controls.part).error_bit;
+        const std::size_t at = catalogue::index(controls.part);
+        typed[at] = (window.*controls.typed_box)->text();
+        counts[at] = settings::read_program_profile(catalogue::count_key(controls.part));
     }
+    const int mask = typed_id_errors(typed, counts);
     if (mask > 0) {
         platform::dialogs().message_box(error_message(mask), error_title,
                                         platform::MessageIcon::Error);
@@ -185,6 +177,24 @@ bool exceeds(const QString& text, const QString& count_text) {
     if (!value || !count)
         return true;
     return *value > std::trunc(*count);
+}
+
+int typed_id_errors(const std::array<QString, 3>& typed, const std::array<QString, 3>& counts) {
+    int mask = 0;
+    for (Part part : catalogue::parts) {
+        const std::size_t at = catalogue::index(part);
+        if (exceeds(typed[at], counts[at]) || names_no_part(typed[at]))
+            mask += modes_of(part).error_bit;
+    }
+    return mask;
+}
+
+// A count beyond 16 bits may have let through a number no part can have.
+std::optional<std::int16_t> typed_number(const QString& text) {
+    const std::optional<double> value = number_value(text);
+    if (!value || names_no_part(text) || *value > catalogue::largest_count)
+        return std::nullopt;
+    return static_cast<std::int16_t>(*value);
 }
 
 void generate_figure(Vrendis2001& window, std::int16_t mode) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstdint>
+#include <optional>
 
 class Vrendis2001;
 
@@ -30,5 +32,13 @@ void generate_figure(Vrendis2001& window, std::int16_t mode);
 // "text > count" for the typed-ID check, where a comparison that cannot be made counts as
 // true: either text not a number. The count counts by its whole part.
 bool exceeds(const QString& text, const QString& count_text);
+
+// The typed-ID check without the window: the error mask (4 head, 8 chest, 16 legs) of the typed
+// numbers that are too high for their count or name no part; 0 when all three may be shown.
+int typed_id_errors(const std::array<QString, 3>& typed, const std::array<QString, 3>& counts);
+
+// The part number a validated box names, by value ("007" is 7); nothing for a text that names
+// no part or a number beyond 16 bits.
+std::optional<std::int16_t> typed_number(const QString& text);
 
 }  // namespace functions

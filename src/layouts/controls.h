@@ -155,6 +155,7 @@ public:
 
     void set_alignment(Qt::Alignment alignment);
     void set_word_wrap(bool wrap);
+    bool word_wrap() const { return wrap_; }
     // While set, the label takes the size of its caption whenever caption or font change.
     void set_fit_to_text(bool fit);
 

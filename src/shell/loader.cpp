@@ -1,6 +1,7 @@
 #include "layouts/loader.h"
 
 #include "layouts/vrendis2001.h"
+#include "platform/window_system.h"
 #include "shell/handlers.h"
 
 namespace shell {
@@ -16,6 +17,12 @@ void Image8_Click(Vrendis2001& window) {
 void loader_Load(Vrendis2001& window, Loader& loader) {
     window.hide();
     window.setWindowState(window.windowState() | Qt::WindowMinimized);
+    // A window cannot be shown minimised on Wayland, nor brought back by the program: there the
+    // loader stands in plain sight until a click in it brings the main window back.
+    if (platform::minimising() == platform::Minimising::by_compositor) {
+        loader.setWindowState(Qt::WindowNoState);
+        return;
+    }
     loader.setWindowState(Qt::WindowMinimized);
 }
 

@@ -4,6 +4,7 @@
 
 #include "bookmarks/bookmark_file.h"
 #include "figure/generator.h"
+#include "platform/window_system.h"
 #include "settings/program_profile.h"
 #include "shell/handlers.h"
 #include "window/verbs.h"
@@ -45,6 +46,10 @@ void register_tray_icon(Vrendis2001& window) {
     // loader all the same.
     if (QSystemTrayIcon::isSystemTrayAvailable())
         tray->show();
+    // Under Wayland the pointer's place outside our windows is unknown and a menu needs a window
+    // of ours to open from, so the notification area shows the menu itself.
+    if (platform::minimising() == platform::Minimising::by_compositor)
+        tray->setContextMenu(window.mnutray);
 }
 
 void remove_tray_icon(Vrendis2001& window) {
@@ -117,7 +122,8 @@ void tray_Activated(Vrendis2001& window, QSystemTrayIcon::ActivationReason reaso
             window.destroy_loader();
             break;
         case QSystemTrayIcon::Context:
-            window.mnutray->popup(QCursor::pos());
+            if (QSystemTrayIcon* tray = tray_icon(window); !tray || !tray->contextMenu())
+                window.mnutray->popup(QCursor::pos());
             break;
         default:
             break;

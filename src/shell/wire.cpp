@@ -1,12 +1,15 @@
 #include "shell/wire.h"
 
 #include <QEvent>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QWindowStateChangeEvent>
 
 #include "layouts/event_hook.h"
 #include "layouts/loader.h"
 #include "layouts/vrendis2001.h"
 #include "layouts/wiring.h"
+#include "platform/window_system.h"
 #include "shell/handlers.h"
 
 namespace shell {
@@ -20,17 +23,28 @@ bool leaves_minimised(const QWidget& widget, QEvent* event) {
 
 void wire_loader(Vrendis2001& window, Loader& loader) {
     // The loader counts as activated when it comes back from its minimised state; the
-    // activation that comes with showing it minimised is no request of the user.
+    // activation that comes with showing it minimised is no request of the user. Where the
+    // compositor minimises (Wayland), the loader stands shown and may be activated the moment
+    // it appears, so there only a click in it counts.
     // The event type is looked at first: a loader being destroyed still sends events, and is
     // no Loader any more by then.
-    new layouts::EventHook(&loader, [&window, &loader](QEvent* event) {
-        const bool activated =
-            (event->type() == QEvent::WindowActivate &&
-             !(loader.windowState() & Qt::WindowMinimized)) ||
-            (event->type() == QEvent::WindowStateChange && leaves_minimised(loader, event));
-        if (activated && window.loader == &loader)
-            loader_Activate(window);
-    });
+    // The loader is deleted later than it closes, and may outlive the main window by a moment.
+    new layouts::EventHook(
+        &loader, [main = QPointer<Vrendis2001>(&window), &loader](QEvent* event) {
+            if (!main)
+                return;
+            const bool by_program = platform::minimising() == platform::Minimising::by_program;
+            const bool activated =
+                by_program &&
+                ((event->type() == QEvent::WindowActivate &&
+                  !(loader.windowState() & Qt::WindowMinimized)) ||
+                 (event->type() == QEvent::WindowStateChange && leaves_minimised(loader, event)));
+            const bool clicked = event->type() == QEvent::MouseButtonRelease &&
+                                 static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+            if ((activated || clicked) && main->loader == &loader)
+                loader_Activate(*main);
+        });
+    layouts::on(window, loader.Label10, &layouts::Control::clicked, loader_Activate);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QPointer>
 
 #include "layouts/event_hook.h"
 #include "layouts/fullscreen.h"
@@ -27,11 +28,14 @@ void wire_view(Vrendis2001& window, Fullscreen& view) {
     // their own mouse events, so only the background (and the band, which lets the mouse
     // through) reaches here.
     view.setMouseTracking(true);
-    new layouts::EventHook(&view, [&window](QEvent* event) {
+    // The view is deleted later than it closes, and may outlive the main window by a moment.
+    new layouts::EventHook(&view, [main = QPointer<Vrendis2001>(&window)](QEvent* event) {
+        if (!main)
+            return;
         if (event->type() == QEvent::MouseMove) {
-            fullscreen::Form_MouseMove(window);
+            fullscreen::Form_MouseMove(*main);
         } else if (event->type() == QEvent::KeyPress) {
-            fullscreen::Form_KeyDown(window, static_cast<QKeyEvent*>(event)->key());
+            fullscreen::Form_KeyDown(*main, static_cast<QKeyEvent*>(event)->key());
         }
     });
 }

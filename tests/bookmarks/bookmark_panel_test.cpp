@@ -130,17 +130,18 @@ TEST_F(BookmarkPanel, LockedPartsStayAndABookmarkThatCannotBeShownBeeps) {
 
 TEST_F(BookmarkPanel, TheTabAndStripLightUpUnderThePointer) {
     Vrendis2001& w = window();
-    QTest::mouseMove(w.bookmarks);
+    testing_support::move_pointer(w.bookmarks);
     EXPECT_EQ(tab(), program.artwork_path("bokmarken_on.jpg"));
-    QTest::mouseMove(w.Frame1, QPoint(400, 530));
+    testing_support::move_pointer(w.Frame1, QPoint(400, 530));
     EXPECT_EQ(tab(), program.artwork_path("bokmarken.jpg"));
     w.mnuopen2->trigger();
-    QTest::mouseMove(w.Image22);
+    testing_support::move_pointer(w.Image22);
     EXPECT_EQ(strip(), program.artwork_path("bokmarken_in_on.jpg"));
-    QTest::mouseMove(w.bokmarken_list->viewport());
+    testing_support::move_pointer(w.bokmarken_list->viewport());
     EXPECT_EQ(strip(), program.artwork_path("bokmarken_in.jpg"));
-    QTest::mouseMove(w.Image22);
-    QTest::mouseMove(w.Picture4, QPoint(w.Picture4->width() - 5, w.Picture4->height() - 5));
+    testing_support::move_pointer(w.Image22);
+    testing_support::move_pointer(w.Picture4,
+                                  QPoint(w.Picture4->width() - 5, w.Picture4->height() - 5));
     EXPECT_EQ(strip(), program.artwork_path("bokmarken_in.jpg"));
 }
 

@@ -12,7 +12,9 @@ class HoverMarkers : public testing_support::WindowTest {
 protected:
     void SetUp() override { show_window(); }
 
-    void move_over(QWidget* control) { QTest::mouseMove(control, control->rect().center()); }
+    void move_over(QWidget* control) {
+        testing_support::move_pointer(control, control->rect().center());
+    }
 
     // Which markers show: create, slideshow, full-screen row.
     std::vector<bool> markers() {
@@ -36,6 +38,6 @@ TEST_F(HoverMarkers, FollowThePointerFromRowToRow) {
     move_over(w.Picture4);
     EXPECT_EQ(markers(), (Markers{false, false, true}));
     // Over the rest of the left panel: all hidden.
-    QTest::mouseMove(w.Frame2, QPoint(20, 150));
+    testing_support::move_pointer(w.Frame2, QPoint(20, 150));
     EXPECT_EQ(markers(), (Markers{false, false, false}));
 }

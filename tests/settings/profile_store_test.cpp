@@ -237,7 +237,11 @@ TEST_F(ProfileStore, BinaryGarbageAndHugeFiles) {
     EXPECT_EQ(read(path(), "Vrendomaten", "x"), std::string(254, 'y'));
     write(path(), "Vrendomaten", "Visa_splash", "1");
     EXPECT_EQ(read(path(), "Vrendomaten", "Visa_splash"), "1");
-    EXPECT_LT(timer.elapsed(), 20'000);
+    // A guard against a walk that grows with the square of the size; memcheck's own slowdown
+    // (scripts/test --valgrind) says nothing about that.
+    if (qEnvironmentVariableIsEmpty("VRENDIS_UNDER_VALGRIND")) {
+        EXPECT_LT(timer.elapsed(), 20'000);
+    }
     EXPECT_EQ(contents(path()).size(), huge.size() + qsizetype(sizeof("Visa_splash=1\r\n") - 1));
 }
 

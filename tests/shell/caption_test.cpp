@@ -42,7 +42,7 @@ TEST_F(Caption, LinksLightUpUntilThePointerPassesTheOtherOrTheStrip) {
     move_over(w.Picture4);
     EXPECT_EQ(links(), (Colours{white, light_blue}));
     // Over the empty caption strip, left of the links.
-    QTest::mouseMove(w.Image3, QPoint(20, 10));
+    testing_support::move_pointer(w.Image3, QPoint(20, 10));
     EXPECT_EQ(links(), (Colours{white, white}));
 }
 

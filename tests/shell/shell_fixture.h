@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "layouts/loader.h"
+#include "platform/window_system.h"
 #include "shell/handlers.h"
 #include "support/program_fixture.h"
 
@@ -12,7 +13,13 @@ namespace shell_testing {
 // The main window, shown and active, with helpers for what the shell tests look at.
 class ShellTest : public testing_support::WindowTest {
 protected:
-    void move_over(QWidget* control) { QTest::mouseMove(control, control->rect().center()); }
+    // Minimising as on X11, whatever the platform the tests run on; a test may choose Wayland's.
+    ShellTest() { platform::set_minimising(platform::Minimising::by_program); }
+    ~ShellTest() override { platform::set_minimising(std::nullopt); }
+
+    void move_over(QWidget* control) {
+        testing_support::move_pointer(control, control->rect().center());
+    }
     void click(QWidget* control) {
         QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
     }

@@ -90,7 +90,7 @@ TEST_F(Splash, TheCloseLinkTurnsPaleYellowUnderThePointer) {
     EXPECT_EQ(w.Label35->fore_colour(), QColor(255, 255, 255));
     move_over(w.Label35);
     EXPECT_EQ(w.Label35->fore_colour(), QColor(255, 255, 192));
-    QTest::mouseMove(w.vrendis_splash, QPoint(40, 40));
+    testing_support::move_pointer(w.vrendis_splash, QPoint(40, 40));
     EXPECT_EQ(w.Label35->fore_colour(), QColor(255, 255, 255));
     // The closed tab gets its normal artwork back.
     EXPECT_EQ(w.bookmarks->picture_path(), program.artwork_path(layouts::artwork::bokmarken));

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <memory>
 
 #include "app/program.h"
+#include "layouts/fullscreen.h"
 #include "shell_fixture.h"
 
 using layouts::visible;
@@ -195,6 +197,68 @@ TEST_F(Startup, ActivatingTheLoaderRestoresTheWindowOnce) {
     // Restoring never runs the load step again.
     EXPECT_EQ(window().Label21->caption(), "kvar");
     EXPECT_EQ(random.reseeds, reseeds);
+}
+
+// Wayland: no window can be shown minimised, only the compositor restores a minimised one, and
+// it may activate the loader as it appears. The main window steps aside instead, the loader
+// stands shown, and a click in it (or on its label) brings the main window back.
+TEST_F(Startup, OnWaylandTheMainWindowStepsAsideAndAClickInTheLoaderBringsItBack) {
+    platform::set_minimising(platform::Minimising::by_compositor);
+    show_window();
+    const QPoint place = window().pos();
+    for (QWidget* (*target)(Loader&) : {+[](Loader& l) -> QWidget* { return &l; },
+                                        +[](Loader& l) -> QWidget* { return l.Label10; }}) {
+        click(window().Image8);
+        ASSERT_TRUE(window().loader);
+        QPointer<Loader> loader = window().loader;
+        EXPECT_FALSE(window().isVisible());
+        EXPECT_TRUE(minimised());
+        EXPECT_TRUE(loader->isVisible());
+        EXPECT_FALSE(loader->windowState() & Qt::WindowMinimized);
+
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(loader, &activate);
+        EXPECT_FALSE(window().isVisible());
+
+        click(target(*loader));
+        EXPECT_TRUE(window().isVisible());
+        EXPECT_FALSE(minimised());
+        EXPECT_EQ(window().pos(), place);
+        EXPECT_FALSE(window().loader);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(loader);
+    }
+    // The tray's press and "Öppna Vrendomaten" bring it back too.
+    click(window().Image8);
+    shell::tray_Activated(window(), QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_FALSE(window().loader);
+    click(window().Image8);
+    window().mnuopen->trigger();
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_FALSE(minimised());
+}
+
+// Closed windows are deleted later; events may still reach them after the main window is gone
+// (its destructor at exit, or a test's end), and must not touch it.
+TEST_F(Startup, ClosedWindowsAwaitingDeletionOutliveTheMainWindowHarmlessly) {
+    std::unique_ptr<Vrendis2001> main = app::open_main_window();
+    main->show();
+    click(main->Image8);
+    QPointer<Loader> loader = main->loader;
+    shell::loader_Activate(*main);
+    QPointer<Fullscreen> view = &main->create_fullscreen();
+    main->destroy_fullscreen();
+    main.reset();
+    ASSERT_TRUE(loader && view);
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(loader, &activate);
+    click(loader);
+    QTest::keyClick(view, Qt::Key_Escape);
+    testing_support::move_pointer(view);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(loader);
+    EXPECT_FALSE(view);
 }
 
 TEST_F(Startup, EverySizeChangeLeavesTheCaptionEmpty) {

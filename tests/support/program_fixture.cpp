@@ -1,10 +1,13 @@
 #include "support/program_fixture.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTest>
+#include <QWindow>
 
 #include "app/program.h"
 #include "layouts/artwork_names.h"
@@ -204,6 +207,24 @@ std::vector<float> draws_for(std::initializer_list<std::pair<int, int>> parts) {
     return values;
 }
 
+void move_pointer(QWidget* widget, QPoint at) {
+    if (at.isNull())
+        at = widget->rect().center();
+    QWidget* top = widget->window();
+    const QPoint in_top = widget->mapTo(top, at);
+    if (QWindow* handle = top->windowHandle(); handle && handle->isExposed()) {
+        QTest::mouseMove(handle, in_top);
+        return;
+    }
+    QWidget* target = top->childAt(in_top);
+    if (!target)
+        target = top;
+    const QPoint local = target->mapFrom(top, in_top);
+    QMouseEvent move(QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+}
+
 // ---------------------------------------------------------------------------------------------
 // WindowTest
 
@@ -215,6 +236,14 @@ Vrendis2001& WindowTest::window() {
 
 void WindowTest::show_window() {
     window().show();
+    // A Wayland compositor hands out keyboard focus only through a seat, which a headless one
+    // has not; what key events and shortcuts go by is the application's own active window.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        if (!QTest::qWaitForWindowExposed(&window()))
+            ADD_FAILURE() << "window was not exposed";
+        QApplication::setActiveWindow(&window());
+        return;
+    }
     window().activateWindow();
     if (!QTest::qWaitForWindowActive(&window()))
         ADD_FAILURE() << "window did not activate";

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QPoint>
 #include <QSize>
 #include <QString>
 #include <QTemporaryDir>
@@ -73,6 +74,11 @@ inline constexpr int legs = ProgramDirectory::legs_count;
 std::vector<float> draws_for(int number, int count);
 // Several draws in a row, as {number, count} pairs, for one call of the generator.
 std::vector<float> draws_for(std::initializer_list<std::pair<int, int>> parts);
+
+// Moves the pointer over a widget (to its middle unless told), as the window system reports it.
+// QTest's own move sets the cursor position, which Wayland does not allow; this sends the move
+// through the widget's window, or straight to the widget under the point while no window shows.
+void move_pointer(QWidget* widget, QPoint at = {});
 
 // The fixture for tests that drive the main window: a program directory, a scripted random
 // source (0 until scripted: every draw picks part 1), captured message boxes and beeps, and the

@@ -182,13 +182,13 @@ TEST_F(FullscreenView, ReturnLinkHoversAndClosesAndEscapeDoesTheSame) {
     w.mnufullscreen->trigger();
     ASSERT_NE(view(), nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view()));
-    QTest::mouseMove(view()->Label1, view()->Label1->rect().center());
+    testing_support::move_pointer(view()->Label1, view()->Label1->rect().center());
     EXPECT_EQ(view()->Label1->fore_colour(), QColor(143, 193, 254));
     // Over the image below the band nothing changes; over the background it turns white.
-    QTest::mouseMove(view()->Image1, QPoint(5, 5));
+    testing_support::move_pointer(view()->Image1, QPoint(5, 5));
     EXPECT_EQ(view()->Label1->fore_colour(), QColor(143, 193, 254));
     const QPoint beside_the_link = view()->Label1->geometry().topRight() + QPoint(40, 0);
-    QTest::mouseMove(view(), beside_the_link);
+    testing_support::move_pointer(view(), beside_the_link);
     EXPECT_EQ(view()->Label1->fore_colour(), QColor(Qt::white));
 
     random.script(draws_for(2, heads));
