@@ -42,9 +42,9 @@ QString read_program_profile(ProgramKey key) {
     return QString::fromStdString(read_profile());
 }
 
-void write_program_profile(ProgramKey key, const QString& value) {
+bool write_program_profile(ProgramKey key, const QString& value) {
     open_key(key);
-    write_profile(value.toStdString());
+    return write_profile(value.toStdString());
 }
 
 }  // namespace settings

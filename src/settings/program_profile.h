@@ -25,7 +25,7 @@ const char* key_name(ProgramKey key);
 // Points the profile store at the key and reads it: the empty text when it is missing.
 QString read_program_profile(ProgramKey key);
 
-// Points the profile store at the key and writes the value.
-void write_program_profile(ProgramKey key, const QString& value);
+// Points the profile store at the key and writes the value; true when the file now holds it.
+bool write_program_profile(ProgramKey key, const QString& value);
 
 }  // namespace settings

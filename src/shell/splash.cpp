@@ -42,8 +42,10 @@ void Label35_MouseMove(Vrendis2001& window) {
 // A ticked box asks for a real figure at the next start, a cleared one for the splash again.
 void Check1_Click(Vrendis2001& window) {
     const bool ticked = window.Check1->isChecked();
-    settings::write_program_profile(settings::ProgramKey::show_splash,
-                                    ticked ? QStringLiteral("0") : QStringLiteral("1"));
+    const QString value = ticked ? QStringLiteral("0") : QStringLiteral("1");
+    // The box stays as clicked either way; a choice that cannot be kept is at least told.
+    if (!settings::write_program_profile(settings::ProgramKey::show_splash, value))
+        qWarning("Vrendomaten: the splash choice could not be saved");
 }
 
 }  // namespace shell
