@@ -13,6 +13,7 @@
 #include <ctime>
 #include <random>
 
+#include "app/program.h"
 #include "bench_catalogue.h"
 #include "layouts/vrendis2001.h"
 #include "platform/paths.h"
@@ -65,7 +66,8 @@ public:
     void start() { window.mnustartslideshow->trigger(); }
     void stop() { window.mnustartslideshow->trigger(); }
 
-    Vrendis2001 window;
+    const std::unique_ptr<Vrendis2001> opened = app::open_main_window();
+    Vrendis2001& window = *opened;
     long figures = 0;
 };
 

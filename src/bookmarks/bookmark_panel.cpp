@@ -4,76 +4,46 @@
 #include <QMenu>
 
 #include "bookmarks/bookmark_file.h"
+#include "catalogue/catalogue.h"
 #include "layouts/artwork.h"
-#include "layouts/vrendis2001.h"
-#include "platform/paths.h"
-#include "settings/profile_keys.h"
-#include "settings/profile_store.h"
+#include "settings/program_profile.h"
+#include "window/verbs.h"
 
 namespace bookmarks {
 namespace {
 
+using catalogue::Part;
 using layouts::visible;
 namespace artwork = layouts::artwork;
-namespace keys = settings::keys;
 
 void open_panel(Vrendis2001& window) {
-    shift_figure(window, figure_shift);
+    main_window::shift_figure(window, main_window::bookmark_panel_shift);
     window.bokmark_foldin->setVisible(true);
     window.bookmarks->setVisible(false);
 }
 
-void close_panel(Vrendis2001& window) {
-    shift_figure(window, -figure_shift);
-    artwork::load(window.bookmarks, artwork::bokmarken);
-    window.bookmarks->setVisible(true);
-    window.bokmark_foldin->setVisible(false);
-}
-
-QString read_key(const char* key) {
-    settings::set_profile_key(key);
-    return QString::fromStdString(settings::read_profile());
-}
-
-// One part of the bookmark: its ID part changes only with its picture, so the ID on show
-// always names what is shown.
-void show_part(layouts::Image* picture, layouts::TextBox* holder, const QString& directory,
-               const QString& letter, const QString& digits) {
-    const QString part = letter + digits;
-    if (picture->load_picture(platform::program_path(directory + part + QStringLiteral(".jpg"))))
-        holder->setText(part);
-}
-
 void show_bookmark(Vrendis2001& window, const QString& row_text) {
-    const IdDigits digits = scan_id(row_text);
-    if (window.Slideshow_Clock->enabled())
+    const IdDigits scanned = scan_id(row_text);
+    if (main_window::slideshow_running(window))
         return;
-    window.Check1->setVisible(false);
-    window.vrendis_splash->setVisible(false);
-    window.Label35->setVisible(false);
-    const bool head_locked = visible(window.bock1);
-    const bool chest_locked = visible(window.bock2);
-    const bool legs_locked = visible(window.bock3);
-    if (head_locked && chest_locked && legs_locked)
+    main_window::close_splash(window);
+    if (main_window::all_locked(window))
         return;
 
-    settings::set_profile_file(platform::program_path(keys::program_profile).toStdString());
-    settings::set_profile_section(keys::program_section);
-    const QString head_directory = read_key(keys::head_directory);
-    const QString chest_directory = read_key(keys::chest_directory);
-    const QString legs_directory = read_key(keys::legs_directory);
+    QString directories[std::size(catalogue::parts)];
+    for (Part part : catalogue::parts)
+        directories[catalogue::index(part)] =
+            settings::read_program_profile(catalogue::directory_key(part));
 
-    if (!head_locked)
-        show_part(window.image_head, window.Text2, head_directory, QStringLiteral("h"),
-                  digits.head);
-    if (!chest_locked)
-        show_part(window.image_chest, window.Text3, chest_directory, QStringLiteral("c"),
-                  digits.chest);
-    if (!legs_locked)
-        show_part(window.image_legs, window.Text4, legs_directory, QStringLiteral("l"),
-                  digits.legs);
-    window.StatusBar2->set_panel_text(1, QStringLiteral("  Vrendis ID:  ") + window.Text2->text() +
-                                             window.Text3->text() + window.Text4->text());
+    const QString digits[] = {scanned.head, scanned.chest, scanned.legs};
+    for (Part part : catalogue::parts) {
+        if (main_window::locked(window, part))
+            continue;
+        const QString id = QLatin1String(catalogue::letter(part)) + digits[catalogue::index(part)];
+        main_window::show_part(
+            window, part, catalogue::picture_path(directories[catalogue::index(part)], id), id);
+    }
+    main_window::show_id(window);
 }
 
 void plain_tab(Vrendis2001& window) {
@@ -84,11 +54,6 @@ void plain_strip(Vrendis2001& window) {
 }
 
 }  // namespace
-
-void shift_figure(Vrendis2001& window, int twips) {
-    for (layouts::Image* picture : {window.image_head, window.image_chest, window.image_legs})
-        picture->set_left(picture->left() + twips);
-}
 
 IdDigits scan_id(const QString& row_text) {
     QString t = row_text;
@@ -113,12 +78,12 @@ void bookmarks_Click(Vrendis2001& window) {
 }
 
 void Image22_Click(Vrendis2001& window) {
-    close_panel(window);
+    main_window::close_bookmark_panel(window);
 }
 
 void mnuopen2_Click(Vrendis2001& window) {
     if (visible(window.bokmark_foldin)) {
-        close_panel(window);
+        main_window::close_bookmark_panel(window);
         return;
     }
     window.editid->setVisible(false);

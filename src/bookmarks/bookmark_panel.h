@@ -7,13 +7,8 @@ class Vrendis2001;
 
 // The bookmark panel: the closed tab `bookmarks`, the open panel `bokmark_foldin` with the list
 // and its closing strip `Image22`. While the panel is open the three figure pictures stand
-// figure_shift twips further right.
+// main_window::bookmark_panel_shift twips further right.
 namespace bookmarks {
-
-inline constexpr int figure_shift = 1250;
-
-// Moves image_head, image_chest and image_legs sideways by twips.
-void shift_figure(Vrendis2001& window, int twips);
 
 // The digits of a row's ID: "h12c3l7" gives 12, 3 and 7.
 struct IdDigits {

@@ -1,14 +1,10 @@
 #include "figure/handlers.h"
-#include "layouts/vrendis2001.h"
+#include "window/verbs.h"
 
 namespace figure {
 namespace {
 
-using layouts::visible;
-
-bool all_locked(const Vrendis2001& window) {
-    return visible(window.bock1) && visible(window.bock2) && visible(window.bock3);
-}
+using main_window::all_locked;
 
 // Shows one row's marker and hides the other two.
 void show_marker(Vrendis2001& window, layouts::Image* marker) {
@@ -20,7 +16,7 @@ void show_marker(Vrendis2001& window, layouts::Image* marker) {
 
 void Image18_MouseMove(Vrendis2001& window) {
     // The create row is unavailable while the slideshow runs.
-    if (window.Slideshow_Clock->enabled() || all_locked(window))
+    if (main_window::slideshow_running(window) || all_locked(window))
         return;
     show_marker(window, window.Image17);
 }

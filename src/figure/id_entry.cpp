@@ -2,44 +2,28 @@
 
 #include <QAction>
 
-#include "bookmarks/bookmark_panel.h"
 #include "figure/digit_filter.h"
 #include "figure/generator.h"
-#include "layouts/artwork.h"
-#include "layouts/vrendis2001.h"
 #include "layouts/wiring.h"
+#include "window/verbs.h"
 
 namespace figure {
 
-using layouts::visible;
-
 void open_id_entry(Vrendis2001& window) {
-    // 1. The figure moves back from beside an open bookmark panel.
-    if (visible(window.bokmark_foldin))
-        bookmarks::shift_figure(window, -bookmarks::figure_shift);
-
-    // 2. The bookmark panel closes to its plain tab.
-    layouts::artwork::load(window.bookmarks, layouts::artwork::bokmarken);
-    window.bookmarks->setVisible(true);
-    window.bokmark_foldin->setVisible(false);
+    // 1, 2. The bookmark panel closes to its plain tab, the figure moving back from beside it.
+    main_window::close_bookmark_panel(window);
 
     // 3. The about panel closes.
-    window.about_scroller->setVisible(false);
-    window.about_scroller->set_top(-60);
-    window.aboutscroller->set_enabled(false);
+    main_window::close_about(window);
 
     // 4. Locked parts take no typing; unlocking enables the box again, not this.
-    if (visible(window.bock1))
-        window.Text5->setEnabled(false);
-    if (visible(window.bock2))
-        window.Text6->setEnabled(false);
-    if (visible(window.bock3))
-        window.Text7->setEnabled(false);
+    for (const main_window::PartControls& controls : main_window::part_controls) {
+        if (main_window::locked(window, controls.part))
+            (window.*controls.typed_box)->setEnabled(false);
+    }
 
     // 5. The splash panel closes.
-    window.Check1->setVisible(false);
-    window.vrendis_splash->setVisible(false);
-    window.Label35->setVisible(false);
+    main_window::close_splash(window);
 
     // 6. The panel takes the tab's place.
     window.editid->setVisible(true);

@@ -54,32 +54,22 @@ void Control::place() {
 }
 
 void Control::mousePressEvent(QMouseEvent* event) {
-    double_click_pending_ = false;
-    emit mouse_down(event->button(), event->position().toPoint());
+    mouse_.press(*this, *event);
     event->accept();
 }
 
 void Control::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint position = event->position().toPoint();
-    emit mouse_up(event->button(), position);
-    // The release that ends a double click is no second click.
-    const bool ends_double_click = std::exchange(double_click_pending_, false);
-    if (event->button() == Qt::LeftButton && rect().contains(position) && !ends_double_click)
-        emit clicked();
+    mouse_.release(*this, *event, rect());
     event->accept();
 }
 
 void Control::mouseDoubleClickEvent(QMouseEvent* event) {
-    emit mouse_down(event->button(), event->position().toPoint());
-    if (event->button() == Qt::LeftButton) {
-        double_click_pending_ = true;
-        emit double_clicked();
-    }
+    mouse_.double_click(*this, *event);
     event->accept();
 }
 
 void Control::mouseMoveEvent(QMouseEvent* event) {
-    emit mouse_move(event->buttons(), event->position().toPoint());
+    mouse_.move(*this, *event);
     event->accept();
 }
 
@@ -302,12 +292,12 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
 
 void ListBox::mousePressEvent(QMouseEvent* event) {
     QListWidget::mousePressEvent(event);
-    emit mouse_down(event->button(), event->position().toPoint());
+    mouse_.press(*this, *event);
 }
 
 void ListBox::mouseMoveEvent(QMouseEvent* event) {
     QListWidget::mouseMoveEvent(event);
-    emit mouse_move(event->buttons(), event->position().toPoint());
+    mouse_.move(*this, *event);
 }
 
 CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {}
@@ -386,18 +376,19 @@ void StatusBar::paintEvent(QPaintEvent*) {
 }
 
 void StatusBar::mousePressEvent(QMouseEvent* event) {
-    emit mouse_down(event->button(), event->position().toPoint());
+    mouse_.press(*this, *event);
 }
 
 void StatusBar::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    mouse_.release(*this, *event, rect());
 }
 
 void StatusBar::mouseDoubleClickEvent(QMouseEvent* event) {
-    emit mouse_down(event->button(), event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        emit double_clicked();
+    mouse_.double_click(*this, *event);
+}
+
+void StatusBar::mouseMoveEvent(QMouseEvent* event) {
+    mouse_.move(*this, *event);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -6,11 +6,13 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 // The control classes the window definitions are built from. Each keeps the properties the
@@ -23,6 +25,42 @@ namespace layouts {
 inline bool visible(const QWidget* control) {
     return !control->isHidden();
 }
+
+// The one mouse rule of every control, for the control's signals of the same names: a press
+// reports mouse_down; a left release inside the control clicks, except the release that ends a
+// double click; a left double click reports mouse_down and double_clicked, so a double click
+// clicks once, then double-clicks; every movement reports mouse_move.
+class MouseRule {
+public:
+    template <class C>
+    void press(C& control, const QMouseEvent& event) {
+        double_click_pending_ = false;
+        emit control.mouse_down(event.button(), event.position().toPoint());
+    }
+    template <class C>
+    void release(C& control, const QMouseEvent& event, const QRect& inside) {
+        const QPoint position = event.position().toPoint();
+        emit control.mouse_up(event.button(), position);
+        const bool ends_double_click = std::exchange(double_click_pending_, false);
+        if (event.button() == Qt::LeftButton && inside.contains(position) && !ends_double_click)
+            emit control.clicked();
+    }
+    template <class C>
+    void double_click(C& control, const QMouseEvent& event) {
+        emit control.mouse_down(event.button(), event.position().toPoint());
+        if (event.button() == Qt::LeftButton) {
+            double_click_pending_ = true;
+            emit control.double_clicked();
+        }
+    }
+    template <class C>
+    void move(C& control, const QMouseEvent& event) {
+        emit control.mouse_move(event.buttons(), event.position().toPoint());
+    }
+
+private:
+    bool double_click_pending_ = false;
+};
 
 // Base of the windowless controls (images, labels) and of panels and frames: the mouse signals
 // and a position kept in twips, so that a control moved in steps smaller than a pixel (the about
@@ -58,7 +96,7 @@ protected:
 
 private:
     void place();
-    bool double_click_pending_ = false;
+    MouseRule mouse_;
     int left_twips_ = 0;
     int top_twips_ = 0;
 };
@@ -189,6 +227,9 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    MouseRule mouse_;
 };
 
 // A status bar of panels side by side. Panels are numbered from 1, as the handlers name them.
@@ -211,14 +252,18 @@ signals:
     void clicked();
     void double_clicked();
     void mouse_down(Qt::MouseButton button, QPoint position);
+    void mouse_up(Qt::MouseButton button, QPoint position);
+    void mouse_move(Qt::MouseButtons buttons, QPoint position);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    MouseRule mouse_;
     struct Item {
         PanelKind kind;
         int width_twips;

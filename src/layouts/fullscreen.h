@@ -15,12 +15,12 @@ public:
 
     static std::span<const layouts::Row> layout();
 
-    layouts::Timer* Slideshow_Clock;
-    layouts::Image* image_head;
-    layouts::Image* image_chest;
-    layouts::Image* image_legs;
-    layouts::TransparentImage* Image1;
-    layouts::Label* Label1;
-    layouts::Label* Label2;
-    layouts::Rectangle* Shape1;
+    layouts::Timer* Slideshow_Clock = nullptr;
+    layouts::Image* image_head = nullptr;
+    layouts::Image* image_chest = nullptr;
+    layouts::Image* image_legs = nullptr;
+    layouts::TransparentImage* Image1 = nullptr;
+    layouts::Label* Label1 = nullptr;
+    layouts::Label* Label2 = nullptr;
+    layouts::Rectangle* Shape1 = nullptr;
 };

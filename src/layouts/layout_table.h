@@ -60,11 +60,17 @@ enum Style : unsigned {
 inline constexpr QRgb default_colour = 0;
 inline constexpr QRgb black = 0xFF000000u;
 inline constexpr QRgb white = 0xFFFFFFFFu;
-inline constexpr QRgb dark_blue = 0xFF015396u;   // RGB(1, 83, 150), the accent colour
-inline constexpr QRgb grey_text = 0xFF404040u;   // RGB(64, 64, 64)
-inline constexpr QRgb tab_grey = 0xFFB7B7B7u;    // RGB(183, 183, 183)
-inline constexpr QRgb list_grey = 0xFFE0E0E0u;   // RGB(224, 224, 224)
-inline constexpr QRgb light_blue = 0xFF8FC1FEu;  // RGB(143, 193, 254), links under the pointer
+inline constexpr QRgb dark_blue = 0xFF015396u;    // RGB(1, 83, 150), the accent colour
+inline constexpr QRgb grey_text = 0xFF404040u;    // RGB(64, 64, 64)
+inline constexpr QRgb tab_grey = 0xFFB7B7B7u;     // RGB(183, 183, 183)
+inline constexpr QRgb list_grey = 0xFFE0E0E0u;    // RGB(224, 224, 224)
+inline constexpr QRgb light_blue = 0xFF8FC1FEu;   // RGB(143, 193, 254), links under the pointer
+inline constexpr QRgb pale_yellow = 0xFFFFFFC0u;  // RGB(255, 255, 192), "Stäng splash" under it
+
+// A colour of the tables as a QColor, for handlers that set one.
+inline QColor colour_of(QRgb rgb) {
+    return QColor::fromRgb(rgb);
+}
 
 struct Look {
     Typeface font = Typeface::verdana_6_75;

@@ -14,5 +14,5 @@ public:
 
     static std::span<const layouts::Row> layout();
 
-    layouts::Label* Label10;
+    layouts::Label* Label10 = nullptr;
 };

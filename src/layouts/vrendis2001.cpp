@@ -4,15 +4,10 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QScreen>
-#include <type_traits>
 
-#include "bookmarks/wire.h"
-#include "figure/wire.h"
 #include "layouts/fullscreen.h"
 #include "layouts/loader.h"
 #include "layouts/twips.h"
-#include "shell/wire.h"
-#include "views/wire.h"
 
 using namespace layouts;
 
@@ -220,12 +215,6 @@ Vrendis2001::Vrendis2001() {
         frame.moveCenter(screen->geometry().center());
         move(frame.topLeft());
     }
-
-    figure::wire(*this);
-    shell::wire(*this);
-    bookmarks::wire(*this);
-    views::wire(*this);
-    shell::load(*this);
 }
 
 Vrendis2001::~Vrendis2001() {
@@ -237,7 +226,7 @@ Vrendis2001::~Vrendis2001() {
 Loader& Vrendis2001::create_loader() {
     if (!loader) {
         loader = new Loader;
-        shell::wire(*this, *loader);
+        emit loader_created(*loader);
     }
     return *loader;
 }
@@ -254,7 +243,7 @@ void Vrendis2001::destroy_loader() {
 Fullscreen& Vrendis2001::create_fullscreen() {
     if (!fullscreen) {
         fullscreen = new Fullscreen;
-        views::wire(*this, *fullscreen);
+        emit fullscreen_created(*fullscreen);
     }
     return *fullscreen;
 }
@@ -277,7 +266,7 @@ void Vrendis2001::set_details() {
     Slider1->setValue(1500);
 
     StatusBar2->add_panel(StatusBar::PanelKind::Text, 2500,
-                          QStringLiteral("  Vrendis ID:  h6c6l6"));
+                          QLatin1String(id_status_prefix) + QStringLiteral("h6c6l6"));
     StatusBar2->add_panel(StatusBar::PanelKind::Text, 3195);
     StatusBar1->add_panel(StatusBar::PanelKind::Date, 2000);
     StatusBar1->add_panel(StatusBar::PanelKind::Time, 2000);
@@ -296,138 +285,7 @@ void Vrendis2001::set_details() {
 }
 
 void Vrendis2001::bind_controls() {
-#define VRENDIS_BIND(name) name = built<std::remove_pointer_t<decltype(name)>>(*this, #name)
-    VRENDIS_BIND(Picture2);
-    VRENDIS_BIND(Picture5);
-    VRENDIS_BIND(Label1);
-    VRENDIS_BIND(Label3);
-    VRENDIS_BIND(Image3);
-    VRENDIS_BIND(Image2);
-    VRENDIS_BIND(Label2);
-    VRENDIS_BIND(Shape1);
-    VRENDIS_BIND(Shape2);
-    VRENDIS_BIND(Image1);
-
-    VRENDIS_BIND(Frame2);
-    VRENDIS_BIND(aboutscroller);
-    VRENDIS_BIND(Text4);
-    VRENDIS_BIND(Text3);
-    VRENDIS_BIND(Text2);
-    VRENDIS_BIND(Slideshow_Clock);
-    VRENDIS_BIND(Slider1);
-    VRENDIS_BIND(Text1);
-    VRENDIS_BIND(Image20);
-    VRENDIS_BIND(Image19);
-    VRENDIS_BIND(Image18);
-    VRENDIS_BIND(Image17);
-    VRENDIS_BIND(Image16);
-    VRENDIS_BIND(Image15);
-    VRENDIS_BIND(Image12);
-    VRENDIS_BIND(Image11);
-    VRENDIS_BIND(Image10);
-    VRENDIS_BIND(Label17);
-    VRENDIS_BIND(Label16);
-    VRENDIS_BIND(Label15);
-    VRENDIS_BIND(Label14);
-    VRENDIS_BIND(Label13);
-    VRENDIS_BIND(Label12);
-    VRENDIS_BIND(Label10);
-    VRENDIS_BIND(Label9);
-    VRENDIS_BIND(Label11);
-
-    VRENDIS_BIND(Frame1);
-    VRENDIS_BIND(bock3);
-    VRENDIS_BIND(bock2);
-    VRENDIS_BIND(bock1);
-    VRENDIS_BIND(Label8);
-    VRENDIS_BIND(Label7);
-    VRENDIS_BIND(Label4);
-
-    VRENDIS_BIND(Picture1);
-    VRENDIS_BIND(Picture7);
-    VRENDIS_BIND(Image9);
-    VRENDIS_BIND(Picture4);
-    VRENDIS_BIND(Picture3);
-    VRENDIS_BIND(Image14);
-    VRENDIS_BIND(Image5);
-    VRENDIS_BIND(Label5);
-    VRENDIS_BIND(StatusBar2);
-    VRENDIS_BIND(Image21);
-
-    VRENDIS_BIND(bokmark_foldin);
-    VRENDIS_BIND(bokmarken_list);
-    VRENDIS_BIND(Image22);
-    VRENDIS_BIND(Check1);
-    VRENDIS_BIND(about_scroller);
-    VRENDIS_BIND(editid);
-    VRENDIS_BIND(Text7);
-    VRENDIS_BIND(Text6);
-    VRENDIS_BIND(Text5);
-    VRENDIS_BIND(Image13);
-    VRENDIS_BIND(Label21);
-    VRENDIS_BIND(Label20);
-    VRENDIS_BIND(Label19);
-    VRENDIS_BIND(Label18);
-    VRENDIS_BIND(Label35);
-    VRENDIS_BIND(vrendis_splash);
-    VRENDIS_BIND(bookmarks);
-    VRENDIS_BIND(image_head);
-    VRENDIS_BIND(image_chest);
-    VRENDIS_BIND(image_legs);
-
-    VRENDIS_BIND(Label34);
-    VRENDIS_BIND(Shape8);
-    VRENDIS_BIND(Label33);
-    VRENDIS_BIND(Label32);
-    VRENDIS_BIND(Label31);
-    VRENDIS_BIND(Label28);
-    VRENDIS_BIND(Label30);
-    VRENDIS_BIND(Label29);
-    VRENDIS_BIND(Shape7);
-    VRENDIS_BIND(Label27);
-    VRENDIS_BIND(Label26);
-    VRENDIS_BIND(Shape6);
-    VRENDIS_BIND(Shape5);
-    VRENDIS_BIND(Label25);
-    VRENDIS_BIND(Label24);
-    VRENDIS_BIND(Label23);
-    VRENDIS_BIND(Label22);
-
-    VRENDIS_BIND(Picture6);
-    VRENDIS_BIND(Image8);
-    VRENDIS_BIND(Image7);
-    VRENDIS_BIND(Command3);
-    VRENDIS_BIND(Command4);
-    VRENDIS_BIND(StatusBar1);
-    VRENDIS_BIND(Image6);
-    VRENDIS_BIND(Image4);
-    VRENDIS_BIND(Shape3);
-    VRENDIS_BIND(Shape4);
-    VRENDIS_BIND(Label6);
-
-    VRENDIS_BIND(mnuid);
-    VRENDIS_BIND(mnuenterid);
-    VRENDIS_BIND(mnubar);
-    VRENDIS_BIND(mnubokmark);
-    VRENDIS_BIND(mnuopen2);
-    VRENDIS_BIND(mnushortcuts);
-    VRENDIS_BIND(mnuhuvud);
-    VRENDIS_BIND(mnubrost);
-    VRENDIS_BIND(mnuben);
-    VRENDIS_BIND(mnuabout);
-    VRENDIS_BIND(mnusplash);
-    VRENDIS_BIND(mnutray);
-    VRENDIS_BIND(mnuopen);
-    VRENDIS_BIND(mnubar2);
-    VRENDIS_BIND(mnucreatevrendis);
-    VRENDIS_BIND(mnustartslideshow);
-    VRENDIS_BIND(mnufullscreen);
-    VRENDIS_BIND(mnubar3);
-    VRENDIS_BIND(mnuexit);
-    VRENDIS_BIND(mnubookmarks);
-    VRENDIS_BIND(mnubookmark_show);
-    VRENDIS_BIND(mnubookmark_bar);
-    VRENDIS_BIND(mnubookmark_add);
-    VRENDIS_BIND(mnubookmark_delete);
-#undef VRENDIS_BIND
+#define VRENDIS2001_BIND(type, name) name = built<type>(*this, #name);
+    VRENDIS2001_CONTROLS(VRENDIS2001_BIND)
+#undef VRENDIS2001_BIND
 }

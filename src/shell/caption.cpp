@@ -9,8 +9,8 @@
 namespace shell {
 namespace {
 
-const QColor link_colour = QColor::fromRgb(255, 255, 255);
-const QColor hover_colour = QColor::fromRgb(143, 193, 254);
+const QColor link_colour = layouts::colour_of(layouts::white);
+const QColor hover_colour = layouts::colour_of(layouts::light_blue);
 
 void system_move(QWidget& window) {
     if (QWindow* handle = window.windowHandle())

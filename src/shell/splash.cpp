@@ -1,31 +1,25 @@
 #include "figure/generator.h"
 #include "layouts/artwork.h"
-#include "layouts/vrendis2001.h"
-#include "platform/paths.h"
-#include "settings/profile_keys.h"
-#include "settings/profile_store.h"
+#include "settings/program_profile.h"
 #include "shell/handlers.h"
+#include "window/verbs.h"
 
 namespace shell {
 namespace {
 
-const QColor white = QColor::fromRgb(255, 255, 255);
-const QColor pale_yellow = QColor::fromRgb(255, 255, 192);
+const QColor white = layouts::colour_of(layouts::white);
+const QColor pale_yellow = layouts::colour_of(layouts::pale_yellow);
 
-void show_splash(Vrendis2001& window, bool shown) {
-    window.Check1->setVisible(shown);
-    window.vrendis_splash->setVisible(shown);
-    window.Label35->setVisible(shown);
-}
+using main_window::close_splash;
 
 }  // namespace
 
 void mnusplash_Click(Vrendis2001& window) {
-    show_splash(window, true);
+    main_window::set_splash_visible(window, true);
 }
 
 void vrendis_splash_Click(Vrendis2001& window) {
-    show_splash(window, false);
+    close_splash(window);
     window.bookmarks->setVisible(true);
     functions::generate_figure(window, functions::NEW_FIGURE);
 }
@@ -37,7 +31,7 @@ void vrendis_splash_MouseMove(Vrendis2001& window, Qt::MouseButtons buttons) {
 }
 
 void Label35_Click(Vrendis2001& window) {
-    show_splash(window, false);
+    close_splash(window);
     window.bookmarks->setVisible(true);
 }
 
@@ -48,11 +42,8 @@ void Label35_MouseMove(Vrendis2001& window) {
 // A ticked box asks for a real figure at the next start, a cleared one for the splash again.
 void Check1_Click(Vrendis2001& window) {
     const bool ticked = window.Check1->isChecked();
-    settings::set_profile_file(
-        platform::program_path(settings::keys::program_profile).toStdString());
-    settings::set_profile_section(settings::keys::program_section);
-    settings::set_profile_key(settings::keys::show_splash);
-    settings::write_profile(ticked ? "0" : "1");
+    settings::write_program_profile(settings::ProgramKey::show_splash,
+                                    ticked ? QStringLiteral("0") : QStringLiteral("1"));
 }
 
 }  // namespace shell

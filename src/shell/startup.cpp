@@ -4,25 +4,19 @@
 
 #include "bookmarks/bookmark_file.h"
 #include "figure/generator.h"
-#include "layouts/vrendis2001.h"
-#include "platform/paths.h"
-#include "settings/profile_keys.h"
-#include "settings/profile_store.h"
+#include "settings/program_profile.h"
 #include "shell/handlers.h"
+#include "window/verbs.h"
 
 namespace shell {
 namespace {
 
-using namespace settings;
+using settings::ProgramKey;
+using settings::read_program_profile;
 
 const QString tray_tip = QStringLiteral("Vrendomaten v6.9");
 // The status line keeps its blanks so that the panel's text never looks cut short.
 const QString status_trailer = QString(18, QLatin1Char(' '));
-
-QString read_key(const char* key) {
-    set_profile_key(key);
-    return QString::fromStdString(read_profile());
-}
 
 // The number of possible figures: heads x chests x legs, each size taken by its value ("07" is
 // 7), without the 16-bit limit; 0 when a size is no number or the product no sensible count.
@@ -75,11 +69,9 @@ void Form_Load(Vrendis2001& window) {
     register_tray_icon(window);
     bookmarks::restore_bookmark_list(window);
 
-    set_profile_file(platform::program_path(keys::program_profile).toStdString());
-    set_profile_section(keys::program_section);
-    const QString heads = read_key(keys::head_count);
-    const QString chests = read_key(keys::chest_count);
-    const QString legs = read_key(keys::legs_count);
+    const QString heads = read_program_profile(ProgramKey::head_count);
+    const QString chests = read_program_profile(ProgramKey::chest_count);
+    const QString legs = read_program_profile(ProgramKey::legs_count);
     window.Label21->set_caption(QStringLiteral("Antal huvud: ") + heads +
                                 QStringLiteral("  -  Antal bröst: ") + chests +
                                 QStringLiteral("  -  Antal ben: ") + legs + QStringLiteral("."));
@@ -88,10 +80,8 @@ void Form_Load(Vrendis2001& window) {
                                           QString::number(possible_figures(heads, chests, legs)) +
                                           QStringLiteral(" vrendisar.") + status_trailer);
 
-    const bool splash = read_key(keys::show_splash) == QLatin1String("1");
-    window.Check1->setVisible(splash);
-    window.vrendis_splash->setVisible(splash);
-    window.Label35->setVisible(splash);
+    const bool splash = read_program_profile(ProgramKey::show_splash) == QLatin1String("1");
+    main_window::set_splash_visible(window, splash);
     window.bookmarks->setVisible(!splash);
     if (!splash)
         functions::generate_figure(window, functions::NEW_FIGURE);

@@ -2,9 +2,8 @@
 
 #include <QEvent>
 #include <QWindowStateChangeEvent>
-#include <functional>
-#include <utility>
 
+#include "layouts/event_hook.h"
 #include "layouts/loader.h"
 #include "layouts/vrendis2001.h"
 #include "layouts/wiring.h"
@@ -13,29 +12,25 @@
 namespace shell {
 namespace {
 
-// Hands a window's own events (resize, close, activation) to a handler; lives as long as the
-// window it watches.
-class EventHook : public QObject {
-public:
-    EventHook(QObject* watched, std::function<void(QEvent*)> handler)
-        : QObject(watched), handler_(std::move(handler)) {
-        watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        handler_(event);
-        return false;
-    }
-
-private:
-    std::function<void(QEvent*)> handler_;
-};
-
 bool leaves_minimised(const QWidget& widget, QEvent* event) {
     const auto* change = static_cast<QWindowStateChangeEvent*>(event);
     return (change->oldState() & Qt::WindowMinimized) &&
            !(widget.windowState() & Qt::WindowMinimized);
+}
+
+void wire_loader(Vrendis2001& window, Loader& loader) {
+    // The loader counts as activated when it comes back from its minimised state; the
+    // activation that comes with showing it minimised is no request of the user.
+    // The event type is looked at first: a loader being destroyed still sends events, and is
+    // no Loader any more by then.
+    new layouts::EventHook(&loader, [&window, &loader](QEvent* event) {
+        const bool activated =
+            (event->type() == QEvent::WindowActivate &&
+             !(loader.windowState() & Qt::WindowMinimized)) ||
+            (event->type() == QEvent::WindowStateChange && leaves_minimised(loader, event));
+        if (activated && window.loader == &loader)
+            loader_Activate(window);
+    });
 }
 
 }  // namespace
@@ -44,7 +39,7 @@ void wire(Vrendis2001& window) {
     using layouts::Control;
     using layouts::on;
 
-    new EventHook(&window, [&window](QEvent* event) {
+    new layouts::EventHook(&window, [&window](QEvent* event) {
         switch (event->type()) {
             case QEvent::Resize:
             case QEvent::WindowStateChange:  // minimising changes no size, but counts as one
@@ -87,22 +82,10 @@ void wire(Vrendis2001& window) {
     on(window, window.Image9, &Control::clicked, Image9_Click);
     on(window, window.Image9, &Control::mouse_down, Image9_MouseDown);
 
-    report_first_figure(window);
-}
+    QObject::connect(&window, &Vrendis2001::loader_created, &window,
+                     [&window](Loader& loader) { wire_loader(window, loader); });
 
-void wire(Vrendis2001& window, Loader& loader) {
-    // The loader counts as activated when it comes back from its minimised state; the
-    // activation that comes with showing it minimised is no request of the user.
-    // The event type is looked at first: a loader being destroyed still sends events, and is
-    // no Loader any more by then.
-    new EventHook(&loader, [&window, &loader](QEvent* event) {
-        const bool activated =
-            (event->type() == QEvent::WindowActivate &&
-             !(loader.windowState() & Qt::WindowMinimized)) ||
-            (event->type() == QEvent::WindowStateChange && leaves_minimised(loader, event));
-        if (activated && window.loader == &loader)
-            loader_Activate(window);
-    });
+    report_first_figure(window);
 }
 
 void load(Vrendis2001& window) {

@@ -1,14 +1,12 @@
 #pragma once
 
 class Vrendis2001;
-class Loader;
 
 // The shell connects its handlers here: those of the main window once, when it is built, and
-// those of each loader window when it is created.
+// those of each loader window when the main window announces it.
 namespace shell {
 void wire(Vrendis2001& window);
-void wire(Vrendis2001& window, Loader& loader);
 
-// The main window's load step. Runs once, at the end of the window's construction.
+// The main window's load step. Runs once, when the program has built and wired the window.
 void load(Vrendis2001& window);
 }  // namespace shell

@@ -2,25 +2,27 @@
 #include <cmath>
 
 #include "figure/generator.h"
-#include "layouts/artwork.h"
-#include "layouts/fullscreen.h"
 #include "layouts/twips.h"
-#include "layouts/vrendis2001.h"
 #include "platform/screen_metrics.h"
 #include "views/handlers.h"
+#include "window/verbs.h"
 
 namespace views {
 namespace {
 
-namespace artwork = layouts::artwork;
+using main_window::all_locked;
 
-const QColor link_colour = Qt::white;
-const QColor link_hover_colour = QColor(143, 193, 254);
+const QColor link_colour = layouts::colour_of(layouts::white);
+const QColor link_hover_colour = layouts::colour_of(layouts::light_blue);
 
-bool all_locked(const Vrendis2001& window) {
-    return layouts::visible(window.bock1) && layouts::visible(window.bock2) &&
-           layouts::visible(window.bock3);
-}
+// The view's load step, in twips: the empty screen takes clicks from below the title band; the
+// figure stands about the screen's centre, its left edge this far left of it, and each part's
+// top this far from the centre line.
+constexpr int title_band_height = 550;
+constexpr float figure_half_width = 2200.0f;
+constexpr float head_offset = -2000.0f;
+constexpr float chest_offset = -683.0f;
+constexpr float legs_offset = 1162.0f;
 
 // The nearest whole twip of a position worked out in single precision.
 int twips(float position) {
@@ -49,11 +51,7 @@ void Image20_Click(Vrendis2001& window) {
     if (all_locked(window))
         return;
     // 2 to 4. A running slideshow of the main window stops, as by the start/stop command.
-    artwork::load(window.Image11, artwork::btn_slideshow_on);
-    artwork::load(window.Image10, artwork::btn_skapa_on);
-    window.Slideshow_Clock->set_enabled(false);
-    window.Slider1->setEnabled(true);
-    window.Text1->setEnabled(true);
+    main_window::stop_slideshow(window);
     // 5.
     open_view(window);
 }
@@ -75,13 +73,13 @@ void Form_Load(Vrendis2001& window, Fullscreen& view) {
     const float half_height = static_cast<float>(height) / 2.0f;
 
     // 1. The empty screen below the title band takes the clicks.
-    view.Image1->set_twips_geometry(0, 550, width, height);
+    view.Image1->set_twips_geometry(0, title_band_height, width, height);
     // 2 to 5. The figure about the screen's centre.
     for (layouts::Image* part : {view.image_head, view.image_chest, view.image_legs})
-        part->set_left(twips(half_width - 2200.0f));
-    view.image_head->set_top(twips(half_height - 2000.0f));
-    view.image_chest->set_top(twips(half_height - 683.0f));
-    view.image_legs->set_top(twips(half_height + 1162.0f));
+        part->set_left(twips(half_width - figure_half_width));
+    view.image_head->set_top(twips(half_height + head_offset));
+    view.image_chest->set_top(twips(half_height + chest_offset));
+    view.image_legs->set_top(twips(half_height + legs_offset));
     // 6. The timer is enabled by definition, so it starts ticking here.
     view.Slideshow_Clock->set_interval(slideshow_interval(window));
 }

@@ -6,8 +6,8 @@
 #include "figure/digit_filter.h"
 #include "figure/generator.h"
 #include "layouts/artwork.h"
-#include "layouts/vrendis2001.h"
 #include "views/handlers.h"
+#include "window/verbs.h"
 
 namespace views {
 namespace {
@@ -15,6 +15,9 @@ namespace {
 namespace artwork = layouts::artwork;
 
 constexpr int longest_interval = 40000;
+// An interval text above the largest one the start command takes is set to the fallback.
+constexpr int largest_interval = 65530;
+constexpr int fallback_interval = 65500;
 
 // The numeric value of an interval text; none for an empty text or one that is no number.
 std::optional<double> value_of(const QString& text) {
@@ -30,17 +33,6 @@ int integer_of(double value) {
     return static_cast<int>(std::nearbyint(value));
 }
 
-bool all_locked(const Vrendis2001& window) {
-    return layouts::visible(window.bock1) && layouts::visible(window.bock2) &&
-           layouts::visible(window.bock3);
-}
-
-void close_splash(Vrendis2001& window) {
-    window.Check1->setVisible(false);
-    window.vrendis_splash->setVisible(false);
-    window.Label35->setVisible(false);
-}
-
 void start_stop(Vrendis2001& window) {
     // A text that is no number (every digit deleted, something pasted) takes the slider's
     // value, so the steps below always have a number to work with.
@@ -51,26 +43,22 @@ void start_stop(Vrendis2001& window) {
     if (window.Text1->text() == QLatin1String("0"))
         window.Text1->setText(QStringLiteral("1"));
     const std::optional<double> value = value_of(window.Text1->text());
-    if (!value || *value > 65530)
-        window.Text1->setText(QStringLiteral("65500"));
+    if (!value || *value > largest_interval)
+        window.Text1->setText(QString::number(fallback_interval));
 
     // 3. With all three parts locked the command does nothing more.
-    if (all_locked(window))
+    if (main_window::all_locked(window))
         return;
 
     // 4. Close the splash panel.
-    close_splash(window);
+    main_window::close_splash(window);
 
     // 5. The interval, read afresh at every start.
     window.Slideshow_Clock->set_interval(slideshow_interval(window));
 
-    if (window.Slideshow_Clock->enabled()) {
+    if (main_window::slideshow_running(window)) {
         // 6. Stop.
-        artwork::load(window.Image11, artwork::btn_slideshow_on);
-        artwork::load(window.Image10, artwork::btn_skapa_on);
-        window.Slideshow_Clock->set_enabled(false);
-        window.Slider1->setEnabled(true);
-        window.Text1->setEnabled(true);
+        main_window::stop_slideshow(window);
     } else {
         // 7. Start; the first figure comes one interval later.
         artwork::load(window.Image11, artwork::btn_stop_slideshow_on);
@@ -89,7 +77,7 @@ int slideshow_interval(const Vrendis2001& window) {
         return window.Slider1->value();
     // The change handler keeps the text from 1 to 40000 and the start command below 65531;
     // a pasted fraction or negative number still gives a timer interval that ticks.
-    return std::max(1, integer_of(std::min(*value, 65530.0)));
+    return std::max(1, integer_of(std::min(*value, double(largest_interval))));
 }
 
 void Image19_Click(Vrendis2001& window) {

@@ -162,6 +162,33 @@ TEST(StatusBarControl, NumbersItsPanelsFromOne) {
     EXPECT_EQ(bar.panel_text(0), QString());
 }
 
+// A double click as the platform delivers it (press, release, double click, release) clicks
+// once, then double-clicks, on every control that reports clicks.
+template <class C>
+void expect_one_click_then_double_click() {
+    C control;
+    control.resize(40, 20);
+    control.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&control));
+    QSignalSpy clicked(&control, &C::clicked);
+    QSignalSpy doubled(&control, &C::double_clicked);
+    QTest::mouseClick(&control, Qt::LeftButton, {}, QPoint(5, 5));
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(5, 5),
+                       control.mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::LeftButton,
+                       Qt::NoModifier);
+    QApplication::sendEvent(&control, &second);
+    QTest::mouseRelease(&control, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(clicked.count(), 1);
+    EXPECT_EQ(doubled.count(), 1);
+}
+
+TEST(MouseRule, ADoubleClickClicksOnceOnEveryControl) {
+    expect_one_click_then_double_click<Panel>();
+    expect_one_click_then_double_click<Label>();
+    // The ID bar once clicked twice here, opening the ID entry panel twice.
+    expect_one_click_then_double_click<StatusBar>();
+}
+
 TEST(TimerControl, EnabledWithIntervalZeroNeverTicks) {
     Timer timer;
     QSignalSpy ticks(&timer, &Timer::tick);

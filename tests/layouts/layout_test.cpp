@@ -123,6 +123,21 @@ TEST_F(LayoutTest, EveryControlOfTheMainWindowIsAsItsRowSays) {
     walk(window(), Vrendis2001::layout(), {"Label21"});
 }
 
+// Each member holds the control of its own name, and every row, timer and menu entry has one.
+TEST_F(LayoutTest, EveryControlMemberIsBoundToTheControlOfItsName) {
+    Vrendis2001& w = window();
+    std::set<std::string> members;
+#define VRENDIS_CHECK_BOUND(type, name)                                          \
+    EXPECT_TRUE(w.name&& w.name->objectName() == QLatin1String(#name)) << #name; \
+    members.insert(#name);
+    VRENDIS2001_CONTROLS(VRENDIS_CHECK_BOUND)
+#undef VRENDIS_CHECK_BOUND
+    std::set<std::string> built = {"aboutscroller", "Slideshow_Clock"};
+    for (const Row& row : Vrendis2001::layout()) built.insert(row.name);
+    for (const MenuRow& row : Vrendis2001::menus()) built.insert(row.name);
+    EXPECT_EQ(members, built);
+}
+
 TEST_F(LayoutTest, MainWindowSpotChecks) {
     Vrendis2001& w = window();
     // 9645 x 8700 twips of client area, no system title bar.

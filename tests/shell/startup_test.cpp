@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/program.h"
 #include "shell_fixture.h"
 
 using layouts::visible;
@@ -78,7 +79,8 @@ TEST_F(Startup, EveryOtherSplashValueShowsTheFirstFigure) {
     for (const QString value : {"0", "01", "\" 1\"", "true", "", "2"}) {
         SCOPED_TRACE(value.toStdString());
         program.set_profile_value("Visa_splash", value);
-        Vrendis2001 w;
+        const std::unique_ptr<Vrendis2001> opened = app::open_main_window();
+        Vrendis2001& w = *opened;
         EXPECT_FALSE(visible(w.vrendis_splash));
         EXPECT_FALSE(visible(w.Check1));
         EXPECT_FALSE(visible(w.Label35));

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QTest>
 
+#include "app/program.h"
+#include "layouts/artwork_names.h"
 #include "platform/paths.h"
 
 namespace testing_support {
@@ -176,12 +178,8 @@ QString ProgramDirectory::artwork_path(const QString& name) const {
 }
 
 const std::vector<QString>& ProgramDirectory::artwork_names() {
-    static const std::vector<QString> names = {
-        "btn_skapa_on.jpg",      "btn_skapa_off.jpg",         "btn_slideshow_on.jpg",
-        "btn_slideshow_off.jpg", "btn_stop_slideshow_on.jpg", "btn_stop_slideshow_off.jpg",
-        "btn_helskarm_on.jpg",   "btn_helskarm_off.jpg",      "bokmarken.jpg",
-        "bokmarken_on.jpg",      "bokmarken_in.jpg",          "bokmarken_in_on.jpg",
-    };
+    static const std::vector<QString> names(layouts::artwork::names.begin(),
+                                            layouts::artwork::names.end());
     return names;
 }
 
@@ -211,7 +209,7 @@ std::vector<float> draws_for(std::initializer_list<std::pair<int, int>> parts) {
 
 Vrendis2001& WindowTest::window() {
     if (!window_)
-        window_ = std::make_unique<Vrendis2001>();
+        window_ = app::open_main_window();
     return *window_;
 }
 

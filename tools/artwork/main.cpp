@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include "interface.h"
+#include "layouts/artwork_names.h"
 #include "paint.h"
 #include "parts.h"
 
@@ -52,24 +53,27 @@ void render_program(const QString& program) {
         save(art::legs(n), legs + QStringLiteral("l%1.jpg").arg(n));
     }
 
+    namespace names = layouts::artwork;
     const QString app = make_dir(program + "/data/app");
     const struct {
-        const char* name;
+        const char* on;
+        const char* off;
         QString words;
     } buttons[] = {
-        {"btn_skapa", QStringLiteral("SKAPA NY VRENDIS")},
-        {"btn_slideshow", QStringLiteral("STARTA BILDSPEL")},
-        {"btn_stop_slideshow", QStringLiteral("STOPPA BILDSPEL")},
-        {"btn_helskarm", QStringLiteral("HELSKÄRM")},
+        {names::btn_skapa_on, names::btn_skapa_off, QStringLiteral("SKAPA NY VRENDIS")},
+        {names::btn_slideshow_on, names::btn_slideshow_off, QStringLiteral("STARTA BILDSPEL")},
+        {names::btn_stop_slideshow_on, names::btn_stop_slideshow_off,
+         QStringLiteral("STOPPA BILDSPEL")},
+        {names::btn_helskarm_on, names::btn_helskarm_off, QStringLiteral("HELSKÄRM")},
     };
     for (const auto& button : buttons) {
-        save(art::command_button(button.words, true), app + button.name + "_on.jpg");
-        save(art::command_button(button.words, false), app + button.name + "_off.jpg");
+        save(art::command_button(button.words, true), app + button.on);
+        save(art::command_button(button.words, false), app + button.off);
     }
-    save(art::bookmark_tab(false, false), app + "bokmarken.jpg");
-    save(art::bookmark_tab(false, true), app + "bokmarken_on.jpg");
-    save(art::bookmark_tab(true, false), app + "bokmarken_in.jpg");
-    save(art::bookmark_tab(true, true), app + "bokmarken_in_on.jpg");
+    save(art::bookmark_tab(false, false), app + names::bokmarken);
+    save(art::bookmark_tab(false, true), app + names::bokmarken_on);
+    save(art::bookmark_tab(true, false), app + names::bokmarken_in);
+    save(art::bookmark_tab(true, true), app + names::bokmarken_in_on);
 }
 
 void render_embedded(const QString& directory) {

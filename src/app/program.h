@@ -1,0 +1,18 @@
+#pragma once
+
+#include <memory>
+
+class Vrendis2001;
+
+// The composition root: the one place that knows every subsystem.
+namespace app {
+
+// Connects every subsystem's handlers to the main window. The loader and the full-screen
+// window are wired by their subsystems when the main window announces them.
+void wire(Vrendis2001& window);
+
+// Builds the main window, wires it and runs its load step once. Whatever the caller installed
+// before (program directory, random source, dialogs) is in force for the load step.
+std::unique_ptr<Vrendis2001> open_main_window();
+
+}  // namespace app
