@@ -6,6 +6,7 @@
 #include "bookmarks/bookmark_file.h"
 #include "catalogue/catalogue.h"
 #include "layouts/artwork.h"
+#include "platform/dialogs.h"
 #include "settings/program_profile.h"
 #include "window/verbs.h"
 
@@ -21,6 +22,15 @@ void open_panel(Vrendis2001& window) {
     window.bokmark_foldin->setVisible(true);
     window.bookmarks->setVisible(false);
 }
+
+void plain_tab(Vrendis2001& window) {
+    artwork::load(window.bookmarks, artwork::bokmarken);
+}
+void plain_strip(Vrendis2001& window) {
+    artwork::load(window.Image22, artwork::bokmarken_in);
+}
+
+}  // namespace
 
 void show_bookmark(Vrendis2001& window, const QString& row_text) {
     const IdDigits scanned = scan_id(row_text);
@@ -45,15 +55,6 @@ void show_bookmark(Vrendis2001& window, const QString& row_text) {
     }
     main_window::show_id(window);
 }
-
-void plain_tab(Vrendis2001& window) {
-    artwork::load(window.bookmarks, artwork::bokmarken);
-}
-void plain_strip(Vrendis2001& window) {
-    artwork::load(window.Image22, artwork::bokmarken_in);
-}
-
-}  // namespace
 
 IdDigits scan_id(const QString& row_text) {
     QString t = row_text;
@@ -111,6 +112,41 @@ void mnubookmark_add_Click(Vrendis2001& window) {
 
 void mnubookmark_delete_Click(Vrendis2001& window) {
     delete_selected_bookmark(window);
+}
+
+void bokmarken_list_KeyDown(Vrendis2001& window, int& key_code) {
+    QListWidget* list = window.bokmarken_list;
+    const int row = list->currentRow();
+    const bool selected = !list->selectedItems().isEmpty();
+    switch (key_code) {
+        case Qt::Key_Up:
+        case Qt::Key_Down: {
+            const int next = !selected ? 0 : key_code == Qt::Key_Up ? row - 1 : row + 1;
+            if (next < 0 || next >= list->count()) {
+                platform::dialogs().beep();
+                break;
+            }
+            list->setCurrentRow(next);
+            bokmarken_list_Click(window);
+            break;
+        }
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!selected)
+                platform::dialogs().beep();
+            else
+                bokmarken_list_Click(window);
+            break;
+        case Qt::Key_Delete:
+            if (!selected)
+                platform::dialogs().beep();
+            else
+                delete_selected_bookmark(window);
+            break;
+        default:
+            return;
+    }
+    key_code = 0;
 }
 
 void bookmarks_MouseMove(Vrendis2001& window) {
