@@ -19,8 +19,7 @@ void beep() {
 }
 
 // Whether the unlocked parts of a remembered figure would load now.
-bool showable(const Vrendis2001& window, const catalogue::Catalogue& catalogue,
-              const QString& id) {
+bool showable(const Vrendis2001& window, const catalogue::Catalogue& catalogue, const QString& id) {
     const bookmarks::IdDigits scanned = bookmarks::scan_id(id);
     const QString digits[] = {scanned.head, scanned.chest, scanned.legs};
     for (Part part : catalogue::parts) {
@@ -43,8 +42,8 @@ void step(Vrendis2001& window, Keeping& keeping, int direction) {
     }
     const catalogue::Catalogue catalogue = catalogue::Catalogue::read();
     const auto can_show = [&](const QString& id) { return showable(window, catalogue, id); };
-    const std::optional<QString> id = direction < 0 ? keeping.history.back(can_show)
-                                                    : keeping.history.forward(can_show);
+    const std::optional<QString> id =
+        direction < 0 ? keeping.history.back(can_show) : keeping.history.forward(can_show);
     if (!id) {
         beep();
         return;
@@ -64,10 +63,9 @@ void mnusavepicture_Click(Vrendis2001& window, Keeping& keeping) {
     }
     // The picture as it is now: a slideshow may move on while the dialog is open.
     const QImage picture = figure_picture(window);
-    const QString folder =
-        keeping.last_folder.isEmpty()
-            ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
-            : keeping.last_folder;
+    const QString folder = keeping.last_folder.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
+                               : keeping.last_folder;
     const QString chosen = platform::dialogs().save_file_name(
         QStringLiteral("Spara bild"), QDir(folder).filePath(id + QStringLiteral(".png")),
         QStringLiteral("Bilder (*.png *.jpg *.jpeg)"));
