@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <QMenu>
+#include <vector>
 
 #include "bookmarks/bookmark_file.h"
 #include "catalogue/catalogue.h"
@@ -32,27 +33,52 @@ void plain_strip(Vrendis2001& window) {
 
 }  // namespace
 
-void show_bookmark(Vrendis2001& window, const QString& row_text) {
+namespace {
+
+// The unlocked parts a bookmark would show: each part's ID and picture file.
+struct ShownPart {
+    Part part;
+    QString id;
+    QString path;
+};
+std::vector<ShownPart> unlocked_parts(const Vrendis2001& window, const QString& row_text) {
     const IdDigits scanned = scan_id(row_text);
+    const QString digits[] = {scanned.head, scanned.chest, scanned.legs};
+    std::vector<ShownPart> shown;
+    for (Part part : catalogue::parts) {
+        if (main_window::locked(window, part))
+            continue;
+        const QString id = QLatin1String(catalogue::letter(part)) + digits[catalogue::index(part)];
+        const QString directory = settings::read_program_profile(catalogue::directory_key(part));
+        shown.push_back({part, id, catalogue::picture_path(directory, id)});
+    }
+    return shown;
+}
+
+}  // namespace
+
+bool bookmark_showable(const Vrendis2001& window, const QString& row_text) {
+    for (const ShownPart& shown : unlocked_parts(window, row_text)) {
+        if (catalogue::load_part(shown.path).isNull())
+            return false;
+    }
+    return true;
+}
+
+void show_bookmark(Vrendis2001& window, const QString& row_text) {
     if (main_window::slideshow_running(window))
         return;
     main_window::close_splash(window);
     if (main_window::all_locked(window))
         return;
-
-    QString directories[std::size(catalogue::parts)];
-    for (Part part : catalogue::parts)
-        directories[catalogue::index(part)] =
-            settings::read_program_profile(catalogue::directory_key(part));
-
-    const QString digits[] = {scanned.head, scanned.chest, scanned.legs};
-    for (Part part : catalogue::parts) {
-        if (main_window::locked(window, part))
-            continue;
-        const QString id = QLatin1String(catalogue::letter(part)) + digits[catalogue::index(part)];
-        main_window::show_part(
-            window, part, catalogue::picture_path(directories[catalogue::index(part)], id), id);
+    // A bookmark that cannot be shown whole is not shown in part: the figure stays, and the
+    // user hears why nothing happened.
+    if (!bookmark_showable(window, row_text)) {
+        platform::dialogs().beep();
+        return;
     }
+    for (const ShownPart& shown : unlocked_parts(window, row_text))
+        main_window::show_part(window, shown.part, shown.path, shown.id);
     main_window::show_id(window);
 }
 
@@ -97,9 +123,15 @@ void bokmarken_list_Click(Vrendis2001& window) {
         show_bookmark(window, selected.front()->text());
 }
 
+// The menu acts on the row under the pointer at the right press, never on the selection: the
+// delete entry keeps that row's bookmark number, and is disabled over empty space.
 void bokmarken_list_MouseDown(Vrendis2001& window, Qt::MouseButton button, QPoint position) {
-    if (button == Qt::RightButton)
-        window.mnubookmarks->popup(window.bokmarken_list->viewport()->mapToGlobal(position));
+    if (button != Qt::RightButton)
+        return;
+    const QListWidgetItem* row = window.bokmarken_list->itemAt(position);
+    window.mnubookmark_delete->setData(row ? row->data(Qt::UserRole) : QVariant());
+    window.mnubookmark_delete->setEnabled(row != nullptr);
+    window.mnubookmarks->popup(window.bokmarken_list->viewport()->mapToGlobal(position));
 }
 
 void mnubokmark_Click(Vrendis2001& window) {
@@ -111,7 +143,11 @@ void mnubookmark_add_Click(Vrendis2001& window) {
 }
 
 void mnubookmark_delete_Click(Vrendis2001& window) {
-    delete_selected_bookmark(window);
+    bool numbered = false;
+    const qint64 number = window.mnubookmark_delete->data().toLongLong(&numbered);
+    window.mnubookmark_delete->setData(QVariant());
+    if (numbered)
+        delete_listed_bookmark(window, number);
 }
 
 void bokmarken_list_KeyDown(Vrendis2001& window, int& key_code) {
@@ -141,7 +177,8 @@ void bokmarken_list_KeyDown(Vrendis2001& window, int& key_code) {
             if (!selected)
                 platform::dialogs().beep();
             else
-                delete_selected_bookmark(window);
+                delete_listed_bookmark(
+                    window, list->selectedItems().front()->data(Qt::UserRole).toLongLong());
             break;
         default:
             return;

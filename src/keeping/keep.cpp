@@ -3,7 +3,6 @@
 #include <QStandardPaths>
 
 #include "bookmarks/bookmark_panel.h"
-#include "catalogue/catalogue.h"
 #include "keeping/handlers.h"
 #include "keeping/picture.h"
 #include "platform/dialogs.h"
@@ -12,26 +11,8 @@
 namespace keeping {
 namespace {
 
-using catalogue::Part;
-
 void beep() {
     platform::dialogs().beep();
-}
-
-// Whether the unlocked parts of a remembered figure would load now.
-bool showable(const Vrendis2001& window, const catalogue::Catalogue& catalogue, const QString& id) {
-    const bookmarks::IdDigits scanned = bookmarks::scan_id(id);
-    const QString digits[] = {scanned.head, scanned.chest, scanned.legs};
-    for (Part part : catalogue::parts) {
-        if (main_window::locked(window, part))
-            continue;
-        const QString part_id =
-            QLatin1String(catalogue::letter(part)) + digits[catalogue::index(part)];
-        if (catalogue::load_part(catalogue::picture_path(catalogue.directory_of(part), part_id))
-                .isNull())
-            return false;
-    }
-    return true;
 }
 
 // Back or forward: paints the remembered figure as a bookmark row does, remembering nothing.
@@ -40,8 +21,9 @@ void step(Vrendis2001& window, Keeping& keeping, int direction) {
         beep();
         return;
     }
-    const catalogue::Catalogue catalogue = catalogue::Catalogue::read();
-    const auto can_show = [&](const QString& id) { return showable(window, catalogue, id); };
+    const auto can_show = [&](const QString& id) {
+        return bookmarks::bookmark_showable(window, id);
+    };
     const std::optional<QString> id =
         direction < 0 ? keeping.history.back(can_show) : keeping.history.forward(can_show);
     if (!id) {

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QImageReader>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
@@ -258,8 +259,9 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
         event->key() <= Qt::Key_Z) {
         text = QString(QChar(event->key() - Qt::Key_A + 1));
     }
-    // Keys without a character (arrows, Delete, Home) keep their usual editing.
-    if (text.isEmpty()) {
+    // Keys without a character (arrows, Delete, Home) keep their usual editing. Under X11 and
+    // Wayland Delete comes with the text DEL (U+007F), yet types nothing.
+    if (text.isEmpty() || event->key() == Qt::Key_Delete) {
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -280,6 +282,33 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+// Text from an input method (a dead key and a letter, a compose sequence) is typed text too:
+// each character passes key_press like a key of its own.
+void TextBox::inputMethodEvent(QInputMethodEvent* event) {
+    const QString commit = event->commitString();
+    if (commit.isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QString accepted;
+    for (qsizetype at = 0; at < commit.size();) {
+        // A character beyond the 16-bit codes is one key press of its first unit.
+        const qsizetype length = (commit[at].isHighSurrogate() && at + 1 < commit.size()) ? 2 : 1;
+        int key_ascii = commit[at].unicode();
+        const int typed = key_ascii;
+        emit key_press(key_ascii);
+        if (key_ascii == typed)
+            accepted += commit.mid(at, length);
+        else if (key_ascii != 0)
+            accepted += QChar(key_ascii);
+        at += length;
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
+    event->accept();
+}
+
 // ---------------------------------------------------------------------------------------------
 // Check box, list box, command button, slider
 
@@ -290,9 +319,20 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     viewport()->setMouseTracking(true);
 }
 
+// A right press asks for the menu: it neither selects nor shows a row.
 void ListBox::mousePressEvent(QMouseEvent* event) {
-    QListWidget::mousePressEvent(event);
+    if (event->button() == Qt::RightButton)
+        event->accept();
+    else
+        QListWidget::mousePressEvent(event);
     mouse_.press(*this, *event);
+}
+
+void ListBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton)
+        event->accept();
+    else
+        QListWidget::mouseReleaseEvent(event);
 }
 
 void ListBox::mouseMoveEvent(QMouseEvent* event) {

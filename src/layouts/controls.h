@@ -193,8 +193,8 @@ public:
     explicit Frame(QWidget* parent = nullptr);
 };
 
-// A single-line text box. Every typed character passes key_press first; a handler sees its
-// code (8 for backspace) and may replace it, 0 refusing the key.
+// A single-line text box. Every typed character, from a key or an input method, passes
+// key_press first; a handler sees its code (8 for backspace) and may replace it, 0 refusing it.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -207,6 +207,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 };
 
 class CheckBox : public QCheckBox {
@@ -226,6 +227,7 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:

@@ -402,8 +402,9 @@ TEST_F(Keeping, TextBoxesKeepTheirKeysUntilAClickElsewhere) {
 TEST_F(Keeping, BookmarkListKeysSelectShowAndDelete) {
     QFile out(program.file("\\bookmark.dat"));
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write("[Bookmarks]\r\nCounter=3\r\nbookmark_1=h2c2l2\r\nbookmark_2=h3c3l3\r\n"
-              "bookmark_3=h4c1l4\r\n");
+    out.write(
+        "[Bookmarks]\r\nCounter=3\r\nbookmark_1=h2c2l2\r\nbookmark_2=h3c3l3\r\n"
+        "bookmark_3=h4c1l4\r\n");
     out.close();
     Vrendis2001& w = window();
     bookmarks::restore_bookmark_list(w);
