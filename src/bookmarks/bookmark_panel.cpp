@@ -2,7 +2,6 @@
 
 #include <QListWidget>
 #include <QMenu>
-#include <vector>
 
 #include "bookmarks/bookmark_file.h"
 #include "catalogue/catalogue.h"

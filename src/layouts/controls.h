@@ -147,7 +147,6 @@ public:
 
     QColor fore_colour() const { return fore_; }
     void set_fore_colour(const QColor& colour);
-    QColor back_colour() const { return back_; }
     void set_back_colour(const QColor& colour);
     bool transparent() const { return transparent_; }
     void set_transparent(bool transparent);
@@ -155,12 +154,9 @@ public:
     void set_underline(bool underline);
 
     void set_alignment(Qt::Alignment alignment);
-    Qt::Alignment alignment() const { return alignment_; }
     void set_word_wrap(bool wrap);
-    bool word_wrap() const { return wrap_; }
     // While set, the label takes the size of its caption whenever caption or font change.
     void set_fit_to_text(bool fit);
-    bool fit_to_text() const { return fit_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -182,7 +178,6 @@ class Panel : public Control {
     Q_OBJECT
 public:
     explicit Panel(QWidget* parent = nullptr);
-    QColor back_colour() const;
     void set_back_colour(const QColor& colour);
 };
 

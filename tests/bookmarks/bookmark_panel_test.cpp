@@ -128,22 +128,6 @@ TEST_F(BookmarkPanel, LockedPartsStayAndABookmarkThatCannotBeShownBeeps) {
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 
-TEST_F(BookmarkPanel, NothingChangesWhileTheSlideshowRunsOrAllIsLocked) {
-    Vrendis2001& w = window();
-    w.mnuopen2->trigger();
-    w.vrendis_splash->setVisible(true);
-    w.Slideshow_Clock->set_enabled(true);
-    click_row(0);
-    EXPECT_TRUE(visible(w.vrendis_splash));
-    EXPECT_EQ(status(), "  Vrendis ID:  h1c1l1");
-    w.Slideshow_Clock->set_enabled(false);
-    for (layouts::Image* mark : {w.bock1, w.bock2, w.bock3}) mark->setVisible(true);
-    click_row(0);
-    EXPECT_FALSE(visible(w.vrendis_splash));
-    EXPECT_EQ(status(), "  Vrendis ID:  h1c1l1");
-    EXPECT_TRUE(shows(w.image_head, 'h', 1));
-}
-
 TEST_F(BookmarkPanel, TheTabAndStripLightUpUnderThePointer) {
     Vrendis2001& w = window();
     QTest::mouseMove(w.bookmarks);
