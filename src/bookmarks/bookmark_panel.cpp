@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <QMenu>
+#include <vector>
 
 #include "bookmarks/bookmark_file.h"
 #include "catalogue/catalogue.h"
