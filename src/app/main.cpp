@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/program.h"
 #include "layouts/vrendis2001.h"
@@ -9,6 +12,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     platform::close_windows_on_termination();
     platform::remove_launcher_leftovers();
+    // Every text is Swedish, also those of Qt's own dialogs (the save dialog's buttons).
+    QTranslator qt_swedish;
+    if (qt_swedish.load(QLocale(QLocale::Swedish, QLocale::Sweden), QStringLiteral("qt"),
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qt_swedish);
     const std::unique_ptr<Vrendis2001> window = app::open_main_window();
     window->show();
     return app.exec();

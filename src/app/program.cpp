@@ -2,6 +2,7 @@
 
 #include "bookmarks/wire.h"
 #include "figure/wire.h"
+#include "keeping/wire.h"
 #include "layouts/vrendis2001.h"
 #include "shell/wire.h"
 #include "views/wire.h"
@@ -13,6 +14,7 @@ void wire(Vrendis2001& window) {
     shell::wire(window);
     bookmarks::wire(window);
     views::wire(window);
+    keeping::wire(window);
 }
 
 std::unique_ptr<Vrendis2001> open_main_window() {

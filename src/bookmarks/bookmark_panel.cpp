@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <QMenu>
+#include <vector>
 
 #include "bookmarks/bookmark_file.h"
 #include "catalogue/catalogue.h"
@@ -23,41 +24,6 @@ void open_panel(Vrendis2001& window) {
     window.bookmarks->setVisible(false);
 }
 
-void show_bookmark(Vrendis2001& window, const QString& row_text) {
-    const IdDigits scanned = scan_id(row_text);
-    if (main_window::slideshow_running(window))
-        return;
-    main_window::close_splash(window);
-    if (main_window::all_locked(window))
-        return;
-
-    QString paths[std::size(catalogue::parts)];
-    QString ids[std::size(catalogue::parts)];
-    const QString digits[] = {scanned.head, scanned.chest, scanned.legs};
-    for (Part part : catalogue::parts) {
-        const std::size_t at = catalogue::index(part);
-        ids[at] = QLatin1String(catalogue::letter(part)) + digits[at];
-        paths[at] = catalogue::picture_path(
-            settings::read_program_profile(catalogue::directory_key(part)), ids[at]);
-    }
-
-    // A bookmark that cannot be shown whole is not shown in part: the figure stays, and the
-    // user hears why nothing happened.
-    for (Part part : catalogue::parts) {
-        if (!main_window::locked(window, part) &&
-            catalogue::load_part(paths[catalogue::index(part)]).isNull()) {
-            platform::dialogs().beep();
-            return;
-        }
-    }
-    for (Part part : catalogue::parts) {
-        if (!main_window::locked(window, part))
-            main_window::show_part(window, part, paths[catalogue::index(part)],
-                                   ids[catalogue::index(part)]);
-    }
-    main_window::show_id(window);
-}
-
 void plain_tab(Vrendis2001& window) {
     artwork::load(window.bookmarks, artwork::bokmarken);
 }
@@ -66,6 +32,55 @@ void plain_strip(Vrendis2001& window) {
 }
 
 }  // namespace
+
+namespace {
+
+// The unlocked parts a bookmark would show: each part's ID and picture file.
+struct ShownPart {
+    Part part;
+    QString id;
+    QString path;
+};
+std::vector<ShownPart> unlocked_parts(const Vrendis2001& window, const QString& row_text) {
+    const IdDigits scanned = scan_id(row_text);
+    const QString digits[] = {scanned.head, scanned.chest, scanned.legs};
+    std::vector<ShownPart> shown;
+    for (Part part : catalogue::parts) {
+        if (main_window::locked(window, part))
+            continue;
+        const QString id = QLatin1String(catalogue::letter(part)) + digits[catalogue::index(part)];
+        const QString directory = settings::read_program_profile(catalogue::directory_key(part));
+        shown.push_back({part, id, catalogue::picture_path(directory, id)});
+    }
+    return shown;
+}
+
+}  // namespace
+
+bool bookmark_showable(const Vrendis2001& window, const QString& row_text) {
+    for (const ShownPart& shown : unlocked_parts(window, row_text)) {
+        if (catalogue::load_part(shown.path).isNull())
+            return false;
+    }
+    return true;
+}
+
+void show_bookmark(Vrendis2001& window, const QString& row_text) {
+    if (main_window::slideshow_running(window))
+        return;
+    main_window::close_splash(window);
+    if (main_window::all_locked(window))
+        return;
+    // A bookmark that cannot be shown whole is not shown in part: the figure stays, and the
+    // user hears why nothing happened.
+    if (!bookmark_showable(window, row_text)) {
+        platform::dialogs().beep();
+        return;
+    }
+    for (const ShownPart& shown : unlocked_parts(window, row_text))
+        main_window::show_part(window, shown.part, shown.path, shown.id);
+    main_window::show_id(window);
+}
 
 IdDigits scan_id(const QString& row_text) {
     QString t = row_text;
@@ -133,6 +148,42 @@ void mnubookmark_delete_Click(Vrendis2001& window) {
     window.mnubookmark_delete->setData(QVariant());
     if (numbered)
         delete_listed_bookmark(window, number);
+}
+
+void bokmarken_list_KeyDown(Vrendis2001& window, int& key_code) {
+    QListWidget* list = window.bokmarken_list;
+    const int row = list->currentRow();
+    const bool selected = !list->selectedItems().isEmpty();
+    switch (key_code) {
+        case Qt::Key_Up:
+        case Qt::Key_Down: {
+            const int next = !selected ? 0 : key_code == Qt::Key_Up ? row - 1 : row + 1;
+            if (next < 0 || next >= list->count()) {
+                platform::dialogs().beep();
+                break;
+            }
+            list->setCurrentRow(next);
+            bokmarken_list_Click(window);
+            break;
+        }
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!selected)
+                platform::dialogs().beep();
+            else
+                bokmarken_list_Click(window);
+            break;
+        case Qt::Key_Delete:
+            if (!selected)
+                platform::dialogs().beep();
+            else
+                delete_listed_bookmark(
+                    window, list->selectedItems().front()->data(Qt::UserRole).toLongLong());
+            break;
+        default:
+            return;
+    }
+    key_code = 0;
 }
 
 void bookmarks_MouseMove(Vrendis2001& window) {

@@ -16,6 +16,13 @@ struct IdDigits {
 };
 IdDigits scan_id(const QString& row_text);
 
+// Shows the figure of a bookmark's ID text as a row click does, from its slideshow check on:
+// nothing while the slideshow runs or all parts are locked; locked parts stay; a figure whose
+// unlocked parts' pictures do not all load only beeps.
+void show_bookmark(Vrendis2001& window, const QString& row_text);
+// Whether the pictures of the ID's unlocked parts all load now.
+bool bookmark_showable(const Vrendis2001& window, const QString& row_text);
+
 void bookmarks_Click(Vrendis2001& window);
 void Image22_Click(Vrendis2001& window);
 void mnuopen2_Click(Vrendis2001& window);
@@ -24,6 +31,10 @@ void bokmarken_list_MouseDown(Vrendis2001& window, Qt::MouseButton button, QPoin
 void mnubokmark_Click(Vrendis2001& window);
 void mnubookmark_add_Click(Vrendis2001& window);
 void mnubookmark_delete_Click(Vrendis2001& window);
+// Keys while the list has the focus: Up and Down select and show the row above or below,
+// Return shows the selected row, Delete deletes its bookmark as "Radera bokmärke" does. A key
+// it takes comes back as 0.
+void bokmarken_list_KeyDown(Vrendis2001& window, int& key_code);
 
 // Hover artwork of the tab and the closing strip.
 void bookmarks_MouseMove(Vrendis2001& window);

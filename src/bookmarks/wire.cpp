@@ -1,6 +1,8 @@
 #include "bookmarks/wire.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QListWidget>
 
 #include "bookmarks/bookmark_panel.h"
@@ -8,6 +10,33 @@
 #include "layouts/wiring.h"
 
 namespace bookmarks {
+namespace {
+
+// Hands the list's key presses to its KeyDown handler first; a key the handler takes never
+// reaches the list.
+class ListKeys : public QObject {
+public:
+    explicit ListKeys(Vrendis2001& window) : QObject(window.bokmarken_list), window_(window) {
+        window.bokmarken_list->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        int key_code = key->key();
+        bokmarken_list_KeyDown(window_, key_code);
+        return key_code == 0;
+    }
+
+private:
+    Vrendis2001& window_;
+};
+
+}  // namespace
 
 void wire(Vrendis2001& window) {
     using layouts::Control;
@@ -24,6 +53,8 @@ void wire(Vrendis2001& window) {
     on(window, window.mnubokmark, &QAction::triggered, mnubokmark_Click);
     on(window, window.mnubookmark_add, &QAction::triggered, mnubookmark_add_Click);
     on(window, window.mnubookmark_delete, &QAction::triggered, mnubookmark_delete_Click);
+
+    new ListKeys(window);
 
     on(window, window.bookmarks, &Control::mouse_move, bookmarks_MouseMove);
     on(window, window.Image22, &Control::mouse_move, Image22_MouseMove);

@@ -229,7 +229,7 @@ void build_menus(QWidget& window, std::span<const MenuRow> rows) {
         if (row.initial & disabled)
             action->setEnabled(false);
         if (*row.shortcut) {
-            action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
+            action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.shortcut)));
             action->setShortcutContext(Qt::WindowShortcut);
             window.addAction(action);
         }

@@ -129,12 +129,23 @@
     X(QAction, mnubar)                                             \
     X(QAction, mnubokmark)                                         \
     X(QAction, mnuopen2)                                           \
+    X(QAction, mnubar4)                                            \
+    X(QAction, mnusavepicture)                                     \
+    X(QAction, mnucopypicture)                                     \
+    X(QAction, mnuback)                                            \
+    X(QAction, mnuforward)                                         \
     X(QMenu, mnushortcuts)                                         \
     X(QAction, mnuhuvud)                                           \
     X(QAction, mnubrost)                                           \
     X(QAction, mnuben)                                             \
     X(QAction, mnuabout)                                           \
     X(QAction, mnusplash)                                          \
+    X(QAction, mnukeyfigure)                                       \
+    X(QAction, mnukeyhead)                                         \
+    X(QAction, mnukeychest)                                        \
+    X(QAction, mnukeylegs)                                         \
+    X(QAction, mnukeybookmark)                                     \
+    X(QAction, mnukeyfullscreen)                                   \
     X(QMenu, mnutray)                                              \
     X(QAction, mnuopen)                                            \
     X(QAction, mnubar2)                                            \
@@ -183,6 +194,8 @@ public:
 
 signals:
     void loader_created(Loader& loader);
+    // The ID on show was written to StatusBar2: a figure is shown, maybe the same one again.
+    void figure_shown();
     void fullscreen_created(Fullscreen& view);
 
 private:

@@ -14,6 +14,10 @@ public:
     // A modal box with one OK button.
     virtual void message_box(const QString& text, const QString& title, MessageIcon icon) = 0;
     virtual void beep() = 0;
+    // The standard save dialog, starting at suggested_path: the chosen file's path, or empty
+    // when the user cancels.
+    virtual QString save_file_name(const QString& title, const QString& suggested_path,
+                                   const QString& filter) = 0;
 };
 
 // The dialogs every handler uses: QMessageBox and QApplication::beep() unless a test installed

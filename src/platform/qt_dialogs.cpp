@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 #include "platform/dialogs.h"
@@ -13,6 +14,11 @@ public:
         box.exec();
     }
     void beep() override { QApplication::beep(); }
+    QString save_file_name(const QString& title, const QString& suggested_path,
+                           const QString& filter) override {
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested_path,
+                                            filter);
+    }
 
 private:
     static QMessageBox::Icon to_qt(MessageIcon icon) {

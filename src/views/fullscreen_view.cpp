@@ -122,7 +122,7 @@ void Form_MouseMove(Vrendis2001& window) {
 }
 
 void Form_KeyDown(Vrendis2001& window, int key) {
-    if (key == Qt::Key_Escape)
+    if (key == Qt::Key_Escape || key == Qt::Key_F11)
         window.destroy_fullscreen();
 }
 

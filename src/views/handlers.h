@@ -35,7 +35,7 @@ void Label1_Click(Vrendis2001& window);
 void Label1_MouseMove(Vrendis2001& window);
 // The pointer over the window's own background.
 void Form_MouseMove(Vrendis2001& window);
-// Escape leaves the view as the link does.
+// Escape and F11 leave the view as the link does.
 void Form_KeyDown(Vrendis2001& window, int key);
 }  // namespace fullscreen
 

@@ -15,6 +15,15 @@ bool all_locked(const Vrendis2001& window) {
     return locked(window, Part::head) && locked(window, Part::chest) && locked(window, Part::legs);
 }
 
+QString shown_id(const Vrendis2001& window) {
+    const QString head = window.Text2->text();
+    const QString chest = window.Text3->text();
+    const QString legs = window.Text4->text();
+    if (head.isEmpty() || chest.isEmpty() || legs.isEmpty())
+        return {};
+    return head + chest + legs;
+}
+
 bool slideshow_running(const Vrendis2001& window) {
     return window.Slideshow_Clock->enabled();
 }
@@ -41,6 +50,7 @@ void show_id(Vrendis2001& window) {
     window.StatusBar2->set_panel_text(1, QLatin1String(Vrendis2001::id_status_prefix) +
                                              window.Text2->text() + window.Text3->text() +
                                              window.Text4->text());
+    emit window.figure_shown();
 }
 
 void shift_figure(Vrendis2001& window, int twips) {

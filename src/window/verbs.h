@@ -12,6 +12,9 @@ namespace main_window {
 bool locked(const Vrendis2001& window, Part part);
 bool all_locked(const Vrendis2001& window);
 
+// The ID on show, Text2 + Text3 + Text4; empty while a holder is empty (no figure shown yet).
+QString shown_id(const Vrendis2001& window);
+
 // The main window's slideshow runs while its timer is enabled.
 bool slideshow_running(const Vrendis2001& window);
 
@@ -23,7 +26,8 @@ void close_splash(Vrendis2001& window);
 // holder, so that the ID on show always names what is shown.
 bool show_part(Vrendis2001& window, Part part, const QString& path, const QString& part_id);
 
-// Writes "  Vrendis ID:  " and the ID held in Text2, Text3 and Text4 into StatusBar2.
+// Writes "  Vrendis ID:  " and the ID held in Text2, Text3 and Text4 into StatusBar2, and
+// announces the figure on show (the history keeps it).
 void show_id(Vrendis2001& window);
 
 // How far the open bookmark panel pushes the figure to the right, in twips.

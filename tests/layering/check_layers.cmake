@@ -5,7 +5,7 @@
 #   2  layouts                     window definitions and controls only
 #   3  window                      the main window's vocabulary: part table, shared verbs
 #   4  figure/generator            the figure functions (generate_figure)
-#   5  figure, shell, bookmarks, views   the handlers
+#   5  figure, shell, bookmarks, views, keeping   the handlers
 #   6  app                         the composition root and main()
 #
 # An include runs down the layers or sideways within one, never up.
@@ -29,7 +29,7 @@ function(layer_of path out)
         set(layer 2)
     elseif(folder STREQUAL "window")
         set(layer 3)
-    elseif(folder MATCHES "^(figure|shell|bookmarks|views)$")
+    elseif(folder MATCHES "^(figure|shell|bookmarks|views|keeping)$")
         set(layer 5)
     elseif(folder STREQUAL "app")
         set(layer 6)

@@ -10,6 +10,12 @@ CapturedDialogs::~CapturedDialogs() {
     platform::set_dialogs(nullptr);
 }
 
+QString CapturedDialogs::save_file_name(const QString& title, const QString& suggested_path,
+                                        const QString& filter) {
+    save_dialogs.push_back({title, suggested_path, filter});
+    return save_answer;
+}
+
 void CapturedDialogs::message_box(const QString& text, const QString& title,
                                   platform::MessageIcon icon) {
     boxes.push_back({text, title, icon});

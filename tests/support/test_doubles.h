@@ -42,9 +42,19 @@ public:
     void message_box(const QString& text, const QString& title,
                      platform::MessageIcon icon) override;
     void beep() override { ++beeps; }
+    // Answers with save_answer, as if the user chose that file (empty: cancelled).
+    QString save_file_name(const QString& title, const QString& suggested_path,
+                           const QString& filter) override;
 
     std::vector<Box> boxes;
     int beeps = 0;
+    struct SaveDialog {
+        QString title;
+        QString suggested_path;
+        QString filter;
+    };
+    std::vector<SaveDialog> save_dialogs;
+    QString save_answer;
 };
 
 // Pretends that every widget stands on a screen of the given geometry. Installed for its

@@ -1,0 +1,65 @@
+#include "keeping/wire.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+
+#include "keeping/handlers.h"
+#include "layouts/vrendis2001.h"
+#include "layouts/wiring.h"
+
+namespace keeping {
+namespace {
+
+// A press anywhere in the main window outside a text box takes the focus from a text box, so
+// that the keys act again: to the control the press gives it to, or to Command4, which holds
+// it at start. Qt has moved the focus by the control's own policy before this sees the press.
+class TextBoxFocus : public QObject {
+public:
+    explicit TextBoxFocus(Vrendis2001& window) : QObject(&window), window_(window) {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonPress || !watched->isWidgetType())
+            return false;
+        auto* target = static_cast<QWidget*>(watched);
+        if (target->window() != &window_ || qobject_cast<layouts::TextBox*>(target))
+            return false;
+        if (qobject_cast<layouts::TextBox*>(window_.focusWidget()))
+            window_.Command4->setFocus(Qt::MouseFocusReason);
+        return false;
+    }
+
+private:
+    Vrendis2001& window_;
+};
+
+}  // namespace
+
+void wire(Vrendis2001& window) {
+    using layouts::on;
+    auto* keeping = new Keeping(&window);
+    auto with_keeping = [&window, keeping](auto* sender, auto signal,
+                                           void (*handler)(Vrendis2001&, Keeping&)) {
+        QObject::connect(sender, signal, keeping,
+                         [&window, keeping, handler] { handler(window, *keeping); });
+    };
+    with_keeping(&window, &Vrendis2001::figure_shown, Form_FigureShown);
+    with_keeping(window.mnusavepicture, &QAction::triggered, mnusavepicture_Click);
+    with_keeping(window.mnuback, &QAction::triggered, mnuback_Click);
+    with_keeping(window.mnuforward, &QAction::triggered, mnuforward_Click);
+    on(window, window.mnucopypicture, &QAction::triggered, mnucopypicture_Click);
+
+    on(window, window.mnukeyfigure, &QAction::triggered, mnukeyfigure_Click);
+    on(window, window.mnukeyhead, &QAction::triggered, mnukeyhead_Click);
+    on(window, window.mnukeychest, &QAction::triggered, mnukeychest_Click);
+    on(window, window.mnukeylegs, &QAction::triggered, mnukeylegs_Click);
+    on(window, window.mnukeybookmark, &QAction::triggered, mnukeybookmark_Click);
+    on(window, window.mnukeyfullscreen, &QAction::triggered, mnukeyfullscreen_Click);
+
+    new TextBoxFocus(window);
+}
+
+}  // namespace keeping

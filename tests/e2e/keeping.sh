@@ -1,0 +1,184 @@
+#!/usr/bin/env bash
+# Keeping a figure, on the real program under Xvfb with openbox: Space, 1 and B; the history
+# back and forward by Ctrl+Z, Ctrl+Shift+Z, Alt+Left and Alt+Right; F11 into the full-screen
+# view and out again; Ctrl+C and "Kopiera bild" from the ID menu (the clipboard read with
+# xclip); Ctrl+S through the real save dialog. The saved picture is the copied one.
+#   keeping.sh <built program directory> [folder to keep the screenshots in]
+set -uo pipefail
+
+program_dir=${1:?usage: keeping.sh <program directory> [screenshot folder]}
+shots=${2:-}
+if ! command -v Xvfb >/dev/null; then
+    echo "SKIP: Xvfb is not installed (scripts/bootstrap installs it)"
+    exit 77
+fi
+for tool in openbox xdotool xwininfo xprop xclip import compare identify; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing; run scripts/bootstrap"; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid= wm_pid= app_pid=
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+wait_for() {
+    local tries=$(($1 * 10))
+    shift
+    for ((i = 0; i < tries; i++)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+cp -r "$program_dir" "$work/program"
+sed -i 's/^Visa_splash=.*\r$/Visa_splash=0\r/' "$work/program/vrendisar.ini"
+rm -f "$work/program/bookmark.dat"
+mkdir -p "$work/home"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+
+exec 3> "$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+wait_for 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")"
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_for 20 wm_running || fail "openbox did not start"
+
+export QT_QPA_PLATFORM=xcb
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0:detect_leaks=0"
+(cd "$work" && exec "$work/program/vrendomaten") >"$work/app.log" 2>&1 &
+app_pid=$!
+
+window=
+find_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+        if xwininfo -id "$id" 2>/dev/null | grep -q 'Width: 643' &&
+            xwininfo -id "$id" 2>/dev/null | grep -q 'Height: 580'; then
+            window=$id
+            return 0
+        fi
+    done
+    return 1
+}
+wait_for 30 find_window || fail "no 643 x 580 window appeared; log: $(cat "$work/app.log")"
+xdotool windowactivate --sync "$window" 2>/dev/null
+read -r left top < <(xwininfo -id "$window" |
+    awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
+
+# The figure area and the status bar's ID text, in root coordinates.
+area="383x435+$((left + 246))+$((top + 82))"
+shot() { import -window root -crop "$area" +repage "$1" 2>/dev/null; }
+same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
+# Takes the figure area into $1 once it stands still and differs from $2 (if given).
+settle() {
+    local target=$1 other=${2:-}
+    local tries=50
+    [ -n "$other" ] && tries=20
+    for ((try = 0; try < tries; try++)); do
+        shot "$work/a.png" && sleep 0.15 && shot "$target" || continue
+        same "$work/a.png" "$target" || continue
+        [ -z "$other" ] && return 0
+        same "$target" "$other" || return 0
+    done
+    return 1
+}
+key() { xdotool key --window "$window" "$@"; }
+settle "$work/first.png" || fail "the first figure never settled"
+
+# A random draw may repeat the part on show, which adds no entry: press again until it differs.
+draws() {
+    local pressed=$1 target=$2 other=$3
+    for ((try = 0; try < 5; try++)); do
+        key "$pressed"
+        settle "$target" "$other" && return 0
+    done
+    return 1
+}
+draws space "$work/second.png" "$work/first.png" || fail "Space drew no new figure"
+draws 1 "$work/third.png" "$work/second.png" || fail "1 drew no new head"
+
+key ctrl+z
+settle "$work/back.png" "$work/third.png" || fail "Ctrl+Z did not go back"
+same "$work/back.png" "$work/second.png" || fail "Ctrl+Z did not show the figure before"
+key alt+Left
+settle "$work/back.png" "$work/second.png" || fail "Alt+Left did not go back"
+same "$work/back.png" "$work/first.png" || fail "Alt+Left did not show the first figure"
+key alt+Right
+settle "$work/forward.png" "$work/first.png" || fail "Alt+Right did not go forward"
+same "$work/forward.png" "$work/second.png" || fail "Alt+Right did not show the second figure"
+key ctrl+shift+z
+settle "$work/forward.png" "$work/second.png" || fail "Ctrl+Shift+Z did not go forward"
+same "$work/forward.png" "$work/third.png" || fail "Ctrl+Shift+Z did not show the third figure"
+
+key b
+bookmarked() { grep -q '^bookmark_1=h[0-9]*c[0-9]*l[0-9]*' "$work/program/bookmark.dat" 2>/dev/null; }
+wait_for 10 bookmarked || fail "B kept no bookmark"
+id=$(sed -n 's/^bookmark_1=\([hcl0-9]*\).*/\1/p' "$work/program/bookmark.dat")
+
+# The clipboard: the picture as image/png, the ID as text.
+key ctrl+c
+copied() { [ "$(xclip -selection clipboard -o 2>/dev/null)" = "$id" ]; }
+wait_for 10 copied || fail "Ctrl+C did not put the ID $id on the clipboard"
+xclip -selection clipboard -t image/png -o >"$work/copied.png" 2>/dev/null
+[ "$(identify -format '%m %wx%h' "$work/copied.png" 2>/dev/null)" = "PNG 285x405" ] ||
+    fail "the clipboard holds no 285 x 405 PNG"
+
+# The ID menu from its arrow; "Kopiera bild" is the sixth entry (separators are passed over).
+echo -n nothing | xclip -selection clipboard
+xdotool mousemove --window "$window" 401 66 mousedown 1 mouseup 1
+# The pop-up: the program's visible window that is neither the main window nor 1024 wide.
+popup() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | while read -r w; do
+    xwininfo -id "$w" 2>/dev/null | grep -q 'Width: \(643\|1024\)' || echo "$w"; done | head -n1; }
+wait_for 10 test -n "$(popup)" || fail "the ID menu did not open"
+sleep 0.3
+if [ -n "$shots" ]; then
+    read -r mw mh < <(xwininfo -id "$(popup)" | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w, h}')
+    import -window root -crop "$((mw + 120))x$((mh + 40))+$((left + 300))+$((top + 40))" +repage \
+        "$shots/id-menu.png"
+fi
+xdotool key Down Down Down Down Down Return
+wait_for 10 copied || fail "\"Kopiera bild\" did not copy the figure"
+
+# Ctrl+S: the save dialog, its name field holding the ID; a name of our own.
+key ctrl+s
+dialog() { xdotool search --onlyvisible --pid "$app_pid" --name '^Spara bild$' 2>/dev/null | head -n1; }
+wait_for 10 test -n "$(dialog)" || fail "Ctrl+S opened no \"Spara bild\" dialog"
+sleep 0.5
+if [ -n "$shots" ]; then import -window root "$shots/save-dialog.png"; fi
+xdotool key --window "$(dialog)" ctrl+a
+xdotool type --window "$(dialog)" "$work/saved.png"
+xdotool key --window "$(dialog)" Return
+wait_for 10 test -s "$work/saved.png" || fail "nothing was saved"
+same "$work/saved.png" "$work/copied.png" || fail "the saved picture is not the copied one"
+[ -n "$shots" ] && cp "$work/saved.png" "$shots/$id.png"
+
+# F11 opens the full-screen view, F11 there closes it.
+key F11
+view() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | while read -r w; do
+    xwininfo -id "$w" 2>/dev/null | grep -q 'Width: 1024' && echo "$w"; done | head -n1; }
+wait_for 10 test -n "$(view)" || fail "F11 opened no full-screen view"
+xdotool key --window "$(view)" F11
+wait_for 10 test -z "$(view)" || fail "F11 did not close the full-screen view"
+
+xdotool mousemove --window "$window" 616 11 click 1
+exited() { ! kill -0 "$app_pid" 2>/dev/null; }
+wait_for 20 exited || fail "the program did not end after Avsluta"
+wait "$app_pid"
+status=$?
+app_pid=
+[ "$status" = 0 ] || fail "exit status $status; log: $(cat "$work/app.log")"
+echo "PASS"
