@@ -216,4 +216,3 @@ TEST_P(Keys, ActOrBeepAndChangeNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Keeping, Keys, ::testing::ValuesIn(key_cases),
                          [](const auto& info) { return std::string(info.param.name); });
-
