@@ -38,8 +38,8 @@ const QString version_text = QStringLiteral("Vrendomaten v6.9");
 
 struct Options {
     QCommandLineOption render{QStringLiteral("render"), {}, QStringLiteral("ID")};
-    QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")}, {},
-                              QStringLiteral("FIL")};
+    QCommandLineOption output{
+        {QStringLiteral("o"), QStringLiteral("output")}, {}, QStringLiteral("FIL")};
     QCommandLineOption scale{QStringLiteral("scale"), {}, QStringLiteral("N"), QStringLiteral("1")};
     QCommandLineOption dir{QStringLiteral("dir"), {}, QStringLiteral("MAPP")};
     QCommandLineOption check{QStringLiteral("check")};
@@ -64,8 +64,8 @@ QString parse_error(const QCommandLineParser& parser) {
     const QString error = parser.errorText();
     const qsizetype open = error.indexOf(QLatin1Char('\''));
     const qsizetype close = error.lastIndexOf(QLatin1Char('\''));
-    const QString option = open >= 0 && close > open ? error.mid(open + 1, close - open - 1)
-                                                     : QString();
+    const QString option =
+        open >= 0 && close > open ? error.mid(open + 1, close - open - 1) : QString();
     if (error.startsWith(QLatin1String("Missing value")))
         return QStringLiteral("Värde saknas efter %1.").arg(option) + see_help;
     if (error.startsWith(QLatin1String("Unexpected value")))
@@ -128,6 +128,12 @@ bool wants_command(int argc, char** argv) {
 int run_command(int argc, char** argv) {
     // No window: image files are read and written without a GUI application or a display.
     QCoreApplication application(argc, argv);
+    // Each failure is one line of ours; the image plugins' own warnings about a broken file
+    // would bury it.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            tell_error(text);
+    });
     QCommandLineParser parser;
     const Options options;
     parser.addOptions({options.render, options.output, options.scale, options.dir, options.check,

@@ -53,16 +53,19 @@ std::optional<QString> split_id(const QString& id, Digits& digits) {
     static const QRegularExpression number(QStringLiteral("^[1-9][0-9]*$"));
     const QRegularExpressionMatch match = shape.match(id);
     if (!match.hasMatch()) {
-        return QStringLiteral("Fel ID \"%1\": ett ID är h, c och l, var och en följd av ett "
-                              "nummer, till exempel h12c3l7.")
+        return QStringLiteral(
+                   "Fel ID \"%1\": ett ID är h, c och l, var och en följd av ett "
+                   "nummer, till exempel h12c3l7.")
             .arg(id);
     }
     for (Part part : catalogue::parts) {
-        digits[catalogue::index(part)] = match.captured(static_cast<int>(catalogue::index(part)) + 1);
+        digits[catalogue::index(part)] =
+            match.captured(static_cast<int>(catalogue::index(part)) + 1);
         if (!number.match(digits[catalogue::index(part)]).hasMatch()) {
-            return QStringLiteral("Fel ID \"%1\": numret för %2et ska vara siffror utan "
-                                  "inledande nollor.")
-                .arg(id, QLatin1String(part_name(part)));
+            return QStringLiteral(
+                       "Fel ID \"%1\": numret för %2et ska vara siffror utan "
+                       "inledande nollor.")
+                .arg(id, QString::fromUtf8(part_name(part)));
         }
     }
     return std::nullopt;
@@ -96,7 +99,8 @@ bool save(const QImage& picture, const QString& file, const QByteArray& format) 
 int render(const QString& id, const QString& file, const QString& scale_text) {
     const std::optional<QByteArray> format = format_of(file);
     if (!format) {
-        tell_error(QStringLiteral("Okänd filändelse i %1: skriv .png, .jpg eller .jpeg.").arg(file));
+        tell_error(
+            QStringLiteral("Okänd filändelse i %1: skriv .png, .jpg eller .jpeg.").arg(file));
         return bad_use;
     }
     const std::optional<int> scale = scale_of(scale_text);
@@ -137,7 +141,7 @@ int render(const QString& id, const QString& file, const QString& scale_text) {
         const int number = digits[i].size() > 5 ? catalogue::largest_count + 1 : digits[i].toInt();
         if (number > *count) {
             tell_error(QStringLiteral("Fel ID \"%1\": %2 nummer %3 finns inte, bara 1 till %4.")
-                           .arg(id, QLatin1String(part_name(part)), digits[i])
+                           .arg(id, QString::fromUtf8(part_name(part)), digits[i])
                            .arg(*count));
             return bad_use;
         }
@@ -155,8 +159,8 @@ int render(const QString& id, const QString& file, const QString& scale_text) {
     }
     QImage figure = catalogue::compose(pictures[0], pictures[1], pictures[2]);
     if (*scale > 1) {
-        figure = figure.scaled(figure.size() * *scale, Qt::IgnoreAspectRatio,
-                               Qt::SmoothTransformation);
+        figure =
+            figure.scaled(figure.size() * *scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     if (!save(figure, file, *format)) {
         tell_error(unwritable(file));

@@ -39,7 +39,8 @@ QString key_text(ProgramKey key) {
 }
 
 QString missing_key(ProgramKey key) {
-    return QStringLiteral("Nyckeln %1 saknas eller är tom i %2.").arg(key_text(key), shown_profile());
+    return QStringLiteral("Nyckeln %1 saknas eller är tom i %2.")
+        .arg(key_text(key), shown_profile());
 }
 
 // Where a kind's pictures are looked for, and how their names begin: the picture path with
@@ -149,8 +150,7 @@ std::optional<QString> picture_problem(const Picture& picture, bool decode) {
 }
 
 // The pictures 1..count of a kind, in order, and a note on the files beyond the count.
-void list_pictures(const Kind& kind, std::vector<Picture>& pictures,
-                   std::vector<QString>& notes) {
+void list_pictures(const Kind& kind, std::vector<Picture>& pictures, std::vector<QString>& notes) {
     const Folder& folder = *kind.folder;
     const int count = *kind.count;
     std::vector<bool> present(static_cast<std::size_t>(count) + 1, false);
@@ -167,8 +167,8 @@ void list_pictures(const Kind& kind, std::vector<Picture>& pictures,
     }
     const QString base = QDir(folder.path).filePath(folder.stem);
     for (int n = 1; n <= count; ++n) {
-        pictures.push_back({base + QString::number(n) + QLatin1String(".jpg"),
-                            part_size(kind.part), present[static_cast<std::size_t>(n)]});
+        pictures.push_back({base + QString::number(n) + QLatin1String(".jpg"), part_size(kind.part),
+                            present[static_cast<std::size_t>(n)]});
     }
     if (beyond.empty())
         return;
