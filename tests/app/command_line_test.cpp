@@ -71,8 +71,8 @@ void make_exact(ProgramDirectory& program) {
     const QString convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
     if (!convert.isEmpty()) {
         const QString path = program.picture_path('l', 3);
-        QProcess::execute(convert, {path, QStringLiteral("-colorspace"), QStringLiteral("CMYK"),
-                                    path});
+        QProcess::execute(convert,
+                          {path, QStringLiteral("-colorspace"), QStringLiteral("CMYK"), path});
     }
 }
 
@@ -97,38 +97,79 @@ const Case cases[] = {
     // --check
     {"clean catalogue", none, {"--check"}, 0, "Kontrollen är klar: 12 bilder, 0 problem", {}},
     {"clean catalogue decoded", none, {"--check", "--full"}, 0, "12 bilder, 0 problem", {}},
-    {"no profile", [](auto& p) { p.remove_profile(); }, {"--check"}, 1,
-     "Profilen {dir}/vrendisar.ini finns inte.", {}},
+    {"no profile",
+     [](auto& p) { p.remove_profile(); },
+     {"--check"},
+     1,
+     "Profilen {dir}/vrendisar.ini finns inte.",
+     {}},
     {"profile unreadable",
      [](auto& p) {
          p.remove_profile();
          QDir().mkpath(p.file("\\vrendisar.ini"));
      },
-     {"--check"}, 1, "Profilen {dir}/vrendisar.ini går inte att läsa.", {}},
-    {"garbage profile", [](auto& p) { put(p.file("\\vrendisar.ini"), "\x01\x02garbage\xFF"); },
-     {"--check"}, 1, "Nyckeln Antal_Huvuden saknas eller är tom i {dir}/vrendisar.ini.", {}},
-    {"key missing", [](auto& p) { p.remove_profile_value("Huvuden"); }, {"--check"}, 1,
-     "Nyckeln Huvuden saknas", {}},
-    {"count too large", [](auto& p) { p.set_profile_value("Antal_Broest", "99999999999"); },
-     {"--check"}, 1,
+     {"--check"},
+     1,
+     "Profilen {dir}/vrendisar.ini går inte att läsa.",
+     {}},
+    {"garbage profile",
+     [](auto& p) { put(p.file("\\vrendisar.ini"), "\x01\x02garbage\xFF"); },
+     {"--check"},
+     1,
+     "Nyckeln Antal_Huvuden saknas eller är tom i {dir}/vrendisar.ini.",
+     {}},
+    {"key missing",
+     [](auto& p) { p.remove_profile_value("Huvuden"); },
+     {"--check"},
+     1,
+     "Nyckeln Huvuden saknas",
+     {}},
+    {"count too large",
+     [](auto& p) { p.set_profile_value("Antal_Broest", "99999999999"); },
+     {"--check"},
+     1,
      "Antal_Broest = \"99999999999\" i {dir}/vrendisar.ini är inget heltal från 1 till 32767.",
      {}},
-    {"count negative", [](auto& p) { p.set_profile_value("Antal_Ben", "-5"); }, {"--check"}, 1,
-     "Antal_Ben = \"-5\"", {}},
-    {"folder missing", [](auto& p) { QDir(p.file("\\data\\ben")).removeRecursively(); },
-     {"--check"}, 1, "Mappen {dir}/data/ben (Ben) finns inte.", {}},
-    {"picture missing", [](auto& p) { p.remove_picture('c', 2); }, {"--check"}, 1,
-     "{dir}/data/broest/c2.jpg saknas.", {}},
+    {"count negative",
+     [](auto& p) { p.set_profile_value("Antal_Ben", "-5"); },
+     {"--check"},
+     1,
+     "Antal_Ben = \"-5\"",
+     {}},
+    {"folder missing",
+     [](auto& p) { QDir(p.file("\\data\\ben")).removeRecursively(); },
+     {"--check"},
+     1,
+     "Mappen {dir}/data/ben (Ben) finns inte.",
+     {}},
+    {"picture missing",
+     [](auto& p) { p.remove_picture('c', 2); },
+     {"--check"},
+     1,
+     "{dir}/data/broest/c2.jpg saknas.",
+     {}},
     {"picture not a JPEG",
-     [](auto& p) { part_picture('h', 3).save(p.picture_path('h', 3), "PNG"); }, {"--check"}, 1,
-     "{dir}/data/huvuden/h3.jpg är ingen JPEG-bild.", {}},
-    {"picture broken", [](auto& p) { p.write_broken_picture('h', 1); }, {"--check"}, 1,
-     "{dir}/data/huvuden/h1.jpg har inget läsbart JPEG-huvud.", {}},
+     [](auto& p) { part_picture('h', 3).save(p.picture_path('h', 3), "PNG"); },
+     {"--check"},
+     1,
+     "{dir}/data/huvuden/h3.jpg är ingen JPEG-bild.",
+     {}},
+    {"picture broken",
+     [](auto& p) { p.write_broken_picture('h', 1); },
+     {"--check"},
+     1,
+     "{dir}/data/huvuden/h1.jpg har inget läsbart JPEG-huvud.",
+     {}},
     {"picture of the wrong size",
-     [](auto& p) { put(p.picture_path('l', 4), jpeg(part_picture('c', 4))); }, {"--check"}, 1,
-     "{dir}/data/ben/l4.jpg är 285x123 bildpunkter, ska vara 285x195.", {}},
+     [](auto& p) { put(p.picture_path('l', 4), jpeg(part_picture('c', 4))); },
+     {"--check"},
+     1,
+     "{dir}/data/ben/l4.jpg är 285x123 bildpunkter, ska vara 285x195.",
+     {}},
     {"common count above the smallest",
-     [](auto& p) { p.set_profile_value("Antal_vrendisar", "4"); }, {"--check"}, 1,
+     [](auto& p) { p.set_profile_value("Antal_vrendisar", "4"); },
+     {"--check"},
+     1,
      "Antal_vrendisar = 4 i {dir}/vrendisar.ini är större än det minsta antalet delar, "
      "Antal_Broest = 3",
      {}},
@@ -137,35 +178,75 @@ const Case cases[] = {
          put(p.picture_path('h', 7), jpeg(part_picture('h', 7)));
          put(p.picture_path('h', 9), jpeg(part_picture('h', 9)));
      },
-     {"--check"}, 0,
+     {"--check"},
+     0,
      "Notering: 2 bild(er) i {dir}/data/huvuden har nummer över Antal_Huvuden = 4 och visas "
      "aldrig: h7.jpg till h9.jpg.",
      {}},
     // --render
     {"render", none, {"--render", "h2c3l5", "-o", "{out}.png"}, 0, "", {285, 405}},
-    {"render scaled JPEG", none, {"--render", "h1c1l1", "-o", "{out}.jpeg", "--scale", "3"}, 0,
-     "", {855, 1215}},
+    {"render scaled JPEG",
+     none,
+     {"--render", "h1c1l1", "-o", "{out}.jpeg", "--scale", "3"},
+     0,
+     "",
+     {855, 1215}},
     {"render random", none, {"--render", "random", "-o", "{out}.png"}, 0, "", {285, 405}},
-    {"ID of the wrong shape", none, {"--render", "h1c1", "-o", "{out}.png"}, 2,
-     "Fel ID \"h1c1\": ett ID är h, c och l", {}},
-    {"ID with a leading zero", none, {"--render", "h1c01l1", "-o", "{out}.png"}, 2,
-     "Fel ID \"h1c01l1\": numret för bröstet ska vara siffror utan inledande nollor.", {}},
-    {"ID beyond the count", none, {"--render", "h1c1l6", "-o", "{out}.png"}, 2,
-     "Fel ID \"h1c1l6\": ben nummer 6 finns inte, bara 1 till 5.", {}},
-    {"unknown option", none, {"--render", "h1c1l1", "-o", "{out}.png", "--colour"}, 2,
-     "Okänd flagga: --colour.", {}},
+    {"ID of the wrong shape",
+     none,
+     {"--render", "h1c1", "-o", "{out}.png"},
+     2,
+     "Fel ID \"h1c1\": ett ID är h, c och l",
+     {}},
+    {"ID with a leading zero",
+     none,
+     {"--render", "h1c01l1", "-o", "{out}.png"},
+     2,
+     "Fel ID \"h1c01l1\": numret för bröstet ska vara siffror utan inledande nollor.",
+     {}},
+    {"ID beyond the count",
+     none,
+     {"--render", "h1c1l6", "-o", "{out}.png"},
+     2,
+     "Fel ID \"h1c1l6\": ben nummer 6 finns inte, bara 1 till 5.",
+     {}},
+    {"unknown option",
+     none,
+     {"--render", "h1c1l1", "-o", "{out}.png", "--colour"},
+     2,
+     "Okänd flagga: --colour.",
+     {}},
     {"no output", none, {"--render", "h1c1l1"}, 2, "Ange filen att skriva med -o FIL.", {}},
-    {"scale out of range", none, {"--render", "h1c1l1", "-o", "{out}.png", "--scale", "9"}, 2,
-     "--scale ska vara ett heltal från 1 till 8, inte \"9\".", {}},
-    {"unknown suffix", none, {"--render", "h1c1l1", "-o", "{out}.gif"}, 2,
-     "Okänd filändelse i {out}.gif", {}},
-    {"render without a usable count", [](auto& p) { p.set_profile_value("Antal_Huvuden", "x"); },
-     {"--render", "h1c1l1", "-o", "{out}.png"}, 1, "Antal_Huvuden = \"x\"", {}},
-    {"render a picture that does not load", [](auto& p) { p.write_broken_picture('c', 3); },
-     {"--render", "h1c3l1", "-o", "{out}.png"}, 1,
-     "Bilden {dir}/data/broest/c3.jpg går inte att läsa.", {}},
-    {"render into a missing folder", none, {"--render", "h1c1l1", "-o", "{out}/sub/x.png"}, 1,
-     "Mappen {out}/sub finns inte", {}},
+    {"scale out of range",
+     none,
+     {"--render", "h1c1l1", "-o", "{out}.png", "--scale", "9"},
+     2,
+     "--scale ska vara ett heltal från 1 till 8, inte \"9\".",
+     {}},
+    {"unknown suffix",
+     none,
+     {"--render", "h1c1l1", "-o", "{out}.gif"},
+     2,
+     "Okänd filändelse i {out}.gif",
+     {}},
+    {"render without a usable count",
+     [](auto& p) { p.set_profile_value("Antal_Huvuden", "x"); },
+     {"--render", "h1c1l1", "-o", "{out}.png"},
+     1,
+     "Antal_Huvuden = \"x\"",
+     {}},
+    {"render a picture that does not load",
+     [](auto& p) { p.write_broken_picture('c', 3); },
+     {"--render", "h1c3l1", "-o", "{out}.png"},
+     1,
+     "Bilden {dir}/data/broest/c3.jpg går inte att läsa.",
+     {}},
+    {"render into a missing folder",
+     none,
+     {"--render", "h1c1l1", "-o", "{out}/sub/x.png"},
+     1,
+     "Mappen {out}/sub finns inte",
+     {}},
     {"help", none, {"--help"}, 0, "vrendomaten --render ID -o FIL [--scale N] [--dir MAPP]", {}},
     {"version", none, {"--version"}, 0, "Vrendomaten v6.9", {}},
 };
@@ -200,8 +281,7 @@ TEST_P(Command, RunsTheRealProgram) {
     const QString out = program.path() + QStringLiteral("/out");
     const QString previous = QStringLiteral("an earlier file");
     QStringList arguments{QStringLiteral("--dir"), program.path()};
-    for (QString argument : c.arguments)
-        arguments += argument.replace(QLatin1String("{out}"), out);
+    for (QString argument : c.arguments) arguments += argument.replace(QLatin1String("{out}"), out);
     const QString target =
         c.arguments.contains("-o") ? arguments[arguments.indexOf("-o") + 1] : QString();
     if (!target.isEmpty() && c.written.isEmpty() && QFileInfo(target).dir().exists())
@@ -224,8 +304,8 @@ TEST_P(Command, RunsTheRealProgram) {
     message.replace(QLatin1String("{dir}"), program.path()).replace(QLatin1String("{out}"), out);
     if (c.status != 0) {
         // One line saying what is wrong, or the check's lines and its summary.
-        EXPECT_TRUE((c.status == 1 && c.arguments.contains("--check") ? output : errors)
-                        .contains(message))
+        EXPECT_TRUE(
+            (c.status == 1 && c.arguments.contains("--check") ? output : errors).contains(message))
             << errors.toStdString() << output.toStdString();
         if (!c.arguments.contains("--check")) {
             EXPECT_EQ(errors.count('\n'), 1) << errors.toStdString();
@@ -258,8 +338,7 @@ TEST_P(Command, RunsTheRealProgram) {
         id = match.captured(1);
     }
     // Each part's picture at its place, left-aligned on black.
-    const QRegularExpressionMatch numbers =
-        QRegularExpression("^h(\\d+)c(\\d+)l(\\d+)$").match(id);
+    const QRegularExpressionMatch numbers = QRegularExpression("^h(\\d+)c(\\d+)l(\\d+)$").match(id);
     const int tops[] = {0, 87, 210};
     for (int part = 0; part < 3; ++part) {
         const char kind = "hcl"[part];
