@@ -65,16 +65,31 @@ void append_row(QListWidget* list, const QString& id, std::int64_t number) {
 
 }  // namespace
 
-std::vector<Bookmark> read_bookmarks() {
-    open_bookmark_file();
-    // One pass over the section instead of a read per number: the same bookmarks as reading
-    // keys 1 to the counter in turn, without a walk through every number of a counter edited
-    // up to billions.
-    const auto section = settings::read_profile_section();
+namespace {
+
+// The bookmark section as it stands: the counter and every numbered bookmark key, values empty
+// or not, the first of duplicates counting.
+struct StoredSection {
     std::optional<std::int64_t> counter;
+    std::vector<Bookmark> bookmarks;
+
+    // The last number given out: the larger of the counter and the highest bookmark number
+    // present, so that a counter lost or edited down never leads to an overwrite.
+    std::int64_t last_number() const {
+        std::int64_t last = counter.value_or(0);
+        for (const Bookmark& bookmark : bookmarks) last = std::max(last, bookmark.number);
+        return last;
+    }
+};
+
+StoredSection read_section() {
+    // One pass over the section instead of a read per number: the same bookmarks as reading
+    // keys 1 to the last number in turn, without a walk through every number of a counter
+    // edited up to billions.
+    const auto section = settings::read_profile_section();
+    StoredSection stored;
     bool counter_seen = false;
-    std::vector<Bookmark> found;
-    found.reserve(section.size());
+    stored.bookmarks.reserve(section.size());
     std::unordered_set<std::int64_t> numbers;
     numbers.reserve(section.size());
     for (const auto& [key, value] : section) {
@@ -82,16 +97,25 @@ std::vector<Bookmark> read_bookmarks() {
                                                 Qt::CaseInsensitive) == 0) {
             // The first one counts, as for every key.
             if (!counter_seen)
-                counter = counter_value(value);
+                stored.counter = counter_value(value);
             counter_seen = true;
             continue;
         }
         const auto number = bookmark_number(key);
-        if (!number || !numbers.insert(*number).second || value.empty())
-            continue;
-        found.push_back({*number, QString::fromStdString(value)});
+        if (number && numbers.insert(*number).second)
+            stored.bookmarks.push_back({*number, QString::fromStdString(value)});
     }
-    std::erase_if(found, [&](const Bookmark& b) { return !counter || b.number > *counter; });
+    return stored;
+}
+
+}  // namespace
+
+std::vector<Bookmark> read_bookmarks() {
+    open_bookmark_file();
+    // Every number from 1 to the last one given out is listed; by that rule, every bookmark
+    // present, whatever the counter says.
+    std::vector<Bookmark> found = read_section().bookmarks;
+    std::erase_if(found, [](const Bookmark& b) { return b.id.isEmpty(); });
     std::sort(found.begin(), found.end(),
               [](const Bookmark& a, const Bookmark& b) { return a.number < b.number; });
     return found;
@@ -100,22 +124,21 @@ std::vector<Bookmark> read_bookmarks() {
 Bookmark store_bookmark(const QString& id) {
     open_bookmark_file();
     settings::ProfileLock lock;
-    // 1 for the first bookmark, and after a counter that is no number.
-    const std::int64_t last = counter_value(settings::read_profile()).value_or(0);
+    // 1 for the first bookmark; after a damaged counter, one above the highest bookmark.
+    const std::int64_t last = read_section().last_number();
     if (last >= std::numeric_limits<std::int64_t>::max() / 10)
         return {};
     const std::int64_t number = last + 1;
     settings::write_profile(std::to_string(number));
     settings::set_profile_key(bookmark_key(number));
-    settings::write_profile(id.toStdString());
-    return {number, QString::fromStdString(settings::read_profile())};
+    const bool stored = settings::write_profile(id.toStdString());
+    return {number, stored ? id : QString()};
 }
 
 bool delete_bookmark(std::int64_t number) {
     open_bookmark_file();
     settings::set_profile_key(bookmark_key(number));
-    settings::delete_profile_key();
-    return settings::read_profile().empty();
+    return settings::delete_profile_key();
 }
 
 void restore_bookmark_list(Vrendis2001& window) {
@@ -136,9 +159,11 @@ void add_current_figure(Vrendis2001& window) {
     const QString head = window.Text2->text();
     const QString chest = window.Text3->text();
     const QString legs = window.Text4->text();
-    // No figure shown yet: nothing worth keeping.
-    if (head.isEmpty() || chest.isEmpty() || legs.isEmpty())
+    // No figure shown yet: nothing worth keeping, and the user hears so.
+    if (head.isEmpty() || chest.isEmpty() || legs.isEmpty()) {
+        platform::dialogs().beep();
         return;
+    }
     const QString id = head + chest + legs;
     const Bookmark stored = store_bookmark(id);
     if (stored.id != id) {
@@ -149,15 +174,15 @@ void add_current_figure(Vrendis2001& window) {
     append_row(window.bokmarken_list, stored.id, stored.number);
 }
 
-void delete_selected_bookmark(Vrendis2001& window) {
+void delete_listed_bookmark(Vrendis2001& window, std::int64_t number) {
     QListWidget* list = window.bokmarken_list;
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    if (selected.isEmpty())
-        return;
-    QListWidgetItem* row = selected.front();
-    bool numbered = false;
-    const qint64 number = row->data(Qt::UserRole).toLongLong(&numbered);
-    if (!numbered)
+    QListWidgetItem* row = nullptr;
+    for (int at = 0; at < list->count() && !row; ++at) {
+        bool numbered = false;
+        if (list->item(at)->data(Qt::UserRole).toLongLong(&numbered) == number && numbered)
+            row = list->item(at);
+    }
+    if (!row)
         return;
     if (!delete_bookmark(number)) {
         platform::dialogs().message_box(QStringLiteral("Bokmärket kunde inte raderas."),

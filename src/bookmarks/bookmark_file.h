@@ -16,12 +16,13 @@ namespace bookmarks {
 // Empties the bookmark list and fills it from the file, one row per stored bookmark.
 void restore_bookmark_list(Vrendis2001& window);
 
-// Stores the shown figure's ID as the next bookmark and appends it to the list. Does nothing
+// Stores the shown figure's ID as the next bookmark and appends it to the list. Only beeps
 // before a figure is shown; a bookmark the file did not take is reported, not listed.
 void add_current_figure(Vrendis2001& window);
 
-// Deletes the bookmark of the selected row from the file and the list.
-void delete_selected_bookmark(Vrendis2001& window);
+// Deletes the bookmark of that number from the file and its row from the list; nothing when no
+// row holds the number.
+void delete_listed_bookmark(Vrendis2001& window, std::int64_t number);
 
 // The file part, without a window.
 
@@ -30,10 +31,12 @@ struct Bookmark {
     QString id;
 };
 
-// The stored bookmarks in number order: keys 1 to the counter that hold a value.
+// The stored bookmarks in number order: keys 1 to the last number given out (the larger of
+// the counter and the highest bookmark number) that hold a value.
 std::vector<Bookmark> read_bookmarks();
 
-// Stores id under the next number, reading "Counter" and writing the bookmark under the
+// Stores id under the next number, one above the larger of "Counter" and the highest bookmark
+// number, so that existing bookmarks never change. Reads and writes under the
 // file's inter-process lock, so that two copies of the program never take the same number.
 // The result holds the number and what the file holds under it now: id, or empty when the
 // write failed (number 0 when no number could be given out).

@@ -6,6 +6,7 @@
 #include "bookmarks/bookmark_file.h"
 #include "catalogue/catalogue.h"
 #include "layouts/artwork.h"
+#include "platform/dialogs.h"
 #include "settings/program_profile.h"
 #include "window/verbs.h"
 
@@ -30,18 +31,29 @@ void show_bookmark(Vrendis2001& window, const QString& row_text) {
     if (main_window::all_locked(window))
         return;
 
-    QString directories[std::size(catalogue::parts)];
-    for (Part part : catalogue::parts)
-        directories[catalogue::index(part)] =
-            settings::read_program_profile(catalogue::directory_key(part));
-
+    QString paths[std::size(catalogue::parts)];
+    QString ids[std::size(catalogue::parts)];
     const QString digits[] = {scanned.head, scanned.chest, scanned.legs};
     for (Part part : catalogue::parts) {
-        if (main_window::locked(window, part))
-            continue;
-        const QString id = QLatin1String(catalogue::letter(part)) + digits[catalogue::index(part)];
-        main_window::show_part(
-            window, part, catalogue::picture_path(directories[catalogue::index(part)], id), id);
+        const std::size_t at = catalogue::index(part);
+        ids[at] = QLatin1String(catalogue::letter(part)) + digits[at];
+        paths[at] = catalogue::picture_path(
+            settings::read_program_profile(catalogue::directory_key(part)), ids[at]);
+    }
+
+    // A bookmark that cannot be shown whole is not shown in part: the figure stays, and the
+    // user hears why nothing happened.
+    for (Part part : catalogue::parts) {
+        if (!main_window::locked(window, part) &&
+            catalogue::load_part(paths[catalogue::index(part)]).isNull()) {
+            platform::dialogs().beep();
+            return;
+        }
+    }
+    for (Part part : catalogue::parts) {
+        if (!main_window::locked(window, part))
+            main_window::show_part(window, part, paths[catalogue::index(part)],
+                                   ids[catalogue::index(part)]);
     }
     main_window::show_id(window);
 }
@@ -96,9 +108,15 @@ void bokmarken_list_Click(Vrendis2001& window) {
         show_bookmark(window, selected.front()->text());
 }
 
+// The menu acts on the row under the pointer at the right press, never on the selection: the
+// delete entry keeps that row's bookmark number, and is disabled over empty space.
 void bokmarken_list_MouseDown(Vrendis2001& window, Qt::MouseButton button, QPoint position) {
-    if (button == Qt::RightButton)
-        window.mnubookmarks->popup(window.bokmarken_list->viewport()->mapToGlobal(position));
+    if (button != Qt::RightButton)
+        return;
+    const QListWidgetItem* row = window.bokmarken_list->itemAt(position);
+    window.mnubookmark_delete->setData(row ? row->data(Qt::UserRole) : QVariant());
+    window.mnubookmark_delete->setEnabled(row != nullptr);
+    window.mnubookmarks->popup(window.bokmarken_list->viewport()->mapToGlobal(position));
 }
 
 void mnubokmark_Click(Vrendis2001& window) {
@@ -110,7 +128,11 @@ void mnubookmark_add_Click(Vrendis2001& window) {
 }
 
 void mnubookmark_delete_Click(Vrendis2001& window) {
-    delete_selected_bookmark(window);
+    bool numbered = false;
+    const qint64 number = window.mnubookmark_delete->data().toLongLong(&numbered);
+    window.mnubookmark_delete->setData(QVariant());
+    if (numbered)
+        delete_listed_bookmark(window, number);
 }
 
 void bookmarks_MouseMove(Vrendis2001& window) {

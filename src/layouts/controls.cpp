@@ -1,10 +1,7 @@
 #include "layouts/controls.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QImageReader>
-#include <QKeyEvent>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <utility>
@@ -229,10 +226,6 @@ Panel::Panel(QWidget* parent) : Control(parent) {
     setAutoFillBackground(true);
 }
 
-QColor Panel::back_colour() const {
-    return palette().color(QPalette::Window);
-}
-
 void Panel::set_back_colour(const QColor& colour) {
     QPalette changed = palette();
     changed.setColor(QPalette::Window, colour);
@@ -241,154 +234,6 @@ void Panel::set_back_colour(const QColor& colour) {
 
 Frame::Frame(QWidget* parent) : Panel(parent) {
     setFrameStyle(QFrame::Box | QFrame::Sunken);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Text box
-
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
-    connect(this, &QLineEdit::textChanged, this, &TextBox::changed);
-}
-
-void TextBox::keyPressEvent(QKeyEvent* event) {
-    QString text = event->text();
-    // Control combinations (copy is code 3, paste 22) come as character codes too, whether or
-    // not the platform spelled out their text.
-    if ((event->modifiers() & Qt::ControlModifier) && event->key() >= Qt::Key_A &&
-        event->key() <= Qt::Key_Z) {
-        text = QString(QChar(event->key() - Qt::Key_A + 1));
-    }
-    // Keys without a character (arrows, Delete, Home) keep their usual editing.
-    if (text.isEmpty()) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    int key_ascii = text.at(0).unicode();
-    const int typed = key_ascii;
-    emit key_press(key_ascii);
-    if (key_ascii == 0) {
-        event->accept();
-        return;
-    }
-    if (key_ascii == typed) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    // The handler put another character in place of the typed one.
-    QKeyEvent replaced(event->type(), 0, Qt::NoModifier, QString(QChar(key_ascii)));
-    QLineEdit::keyPressEvent(&replaced);
-    event->accept();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Check box, list box, command button, slider
-
-CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {}
-
-ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
-    setMouseTracking(true);
-    viewport()->setMouseTracking(true);
-}
-
-void ListBox::mousePressEvent(QMouseEvent* event) {
-    QListWidget::mousePressEvent(event);
-    mouse_.press(*this, *event);
-}
-
-void ListBox::mouseMoveEvent(QMouseEvent* event) {
-    QListWidget::mouseMoveEvent(event);
-    mouse_.move(*this, *event);
-}
-
-CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {}
-
-Slider::Slider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
-    setTickPosition(QSlider::TicksBelow);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Status bar
-
-StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
-    // Date and time panels follow the clock.
-    clock_.setInterval(1000);
-    connect(&clock_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
-}
-
-void StatusBar::add_panel(PanelKind kind, int width_twips, const QString& text) {
-    panels_.push_back({kind, width_twips, text});
-    if (kind != PanelKind::Text)
-        clock_.start();
-    update();
-}
-
-QString StatusBar::panel_text(int panel) const {
-    if (panel < 1 || panel > panel_count())
-        return {};
-    const Item& item = panels_[panel - 1];
-    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
-    switch (item.kind) {
-        case PanelKind::Date:
-            return swedish.toString(QDate::currentDate(), QLocale::ShortFormat);
-        case PanelKind::Time:
-            return swedish.toString(QTime::currentTime(), QLocale::ShortFormat);
-        case PanelKind::Text:
-            break;
-    }
-    return item.text;
-}
-
-void StatusBar::set_panel_text(int panel, const QString& text) {
-    if (panel < 1 || panel > panel_count())
-        return;
-    panels_[panel - 1].text = text;
-    update();
-}
-
-int StatusBar::panel_width(int panel) const {
-    if (panel < 1 || panel > panel_count())
-        return 0;
-    return panels_[panel - 1].width_twips;
-}
-
-void StatusBar::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Window));
-    const QColor shadow = palette().color(QPalette::Mid);
-    const QColor light = palette().color(QPalette::Light);
-    int left_twips = 0;
-    for (int panel = 1; panel <= panel_count(); ++panel) {
-        const int left = twips_to_pixels(left_twips);
-        left_twips += panel_width(panel);
-        const int right = std::min(twips_to_pixels(left_twips), width()) - 1;
-        // A sunken box two pixels inside the bar, the text one pixel inside the box.
-        const QRect box(QPoint(left + 1, 2), QPoint(right - 1, height() - 2));
-        painter.setPen(shadow);
-        painter.drawLine(box.topLeft(), box.topRight());
-        painter.drawLine(box.topLeft(), box.bottomLeft());
-        painter.setPen(light);
-        painter.drawLine(box.bottomLeft(), box.bottomRight());
-        painter.drawLine(box.topRight(), box.bottomRight());
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(box.adjusted(2, 1, -2, -1), Qt::AlignLeft | Qt::AlignVCenter,
-                         panel_text(panel));
-    }
-}
-
-void StatusBar::mousePressEvent(QMouseEvent* event) {
-    mouse_.press(*this, *event);
-}
-
-void StatusBar::mouseReleaseEvent(QMouseEvent* event) {
-    mouse_.release(*this, *event, rect());
-}
-
-void StatusBar::mouseDoubleClickEvent(QMouseEvent* event) {
-    mouse_.double_click(*this, *event);
-}
-
-void StatusBar::mouseMoveEvent(QMouseEvent* event) {
-    mouse_.move(*this, *event);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -147,7 +147,6 @@ public:
 
     QColor fore_colour() const { return fore_; }
     void set_fore_colour(const QColor& colour);
-    QColor back_colour() const { return back_; }
     void set_back_colour(const QColor& colour);
     bool transparent() const { return transparent_; }
     void set_transparent(bool transparent);
@@ -155,12 +154,9 @@ public:
     void set_underline(bool underline);
 
     void set_alignment(Qt::Alignment alignment);
-    Qt::Alignment alignment() const { return alignment_; }
     void set_word_wrap(bool wrap);
-    bool word_wrap() const { return wrap_; }
     // While set, the label takes the size of its caption whenever caption or font change.
     void set_fit_to_text(bool fit);
-    bool fit_to_text() const { return fit_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -182,7 +178,6 @@ class Panel : public Control {
     Q_OBJECT
 public:
     explicit Panel(QWidget* parent = nullptr);
-    QColor back_colour() const;
     void set_back_colour(const QColor& colour);
 };
 
@@ -193,8 +188,8 @@ public:
     explicit Frame(QWidget* parent = nullptr);
 };
 
-// A single-line text box. Every typed character passes key_press first; a handler sees its
-// code (8 for backspace) and may replace it, 0 refusing the key.
+// A single-line text box. Every typed character, from a key or an input method, passes
+// key_press first; a handler sees its code (8 for backspace) and may replace it, 0 refusing it.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -207,6 +202,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 };
 
 class CheckBox : public QCheckBox {
@@ -226,6 +222,7 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:

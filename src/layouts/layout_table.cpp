@@ -188,11 +188,11 @@ void build(QWidget& window, std::span<const Row> rows) {
             widget->setEnabled(false);
         widgets.push_back(widget);
     }
-    // Raising bottom-most first leaves the first row of each group on top; raise() only
+    // Raising bottom-most first leaves the first row of each layer on top; raise() only
     // reorders siblings, so one pass over all rows orders every container.
-    for (bool windowed_group : {false, true}) {
+    for (int layer = 0; layer < 3; ++layer) {
         for (std::size_t i = rows.size(); i-- > 0;) {
-            if (windowed(rows[i].kind) == windowed_group)
+            if (stacking_layer(rows[i].kind) == layer)
                 widgets[i]->raise();
         }
     }

@@ -32,6 +32,13 @@ constexpr bool windowed(Kind kind) {
            kind != Kind::Rectangle;
 }
 
+// The stacking layers of a container, bottom to top: shapes, the other windowless controls,
+// the windowed ones. Shapes are backgrounds: a label or picture placed on one is seen (the
+// about panel's headline lies on its first block). Within a layer, listed first is on top.
+constexpr int stacking_layer(Kind kind) {
+    return kind == Kind::Rectangle ? 0 : windowed(kind) ? 2 : 1;
+}
+
 // Initial state.
 enum Initial : unsigned { shown = 0, hidden = 1, disabled = 2 };
 

@@ -1,16 +1,21 @@
 #include "settings/profile_file.h"
 
-#include <QStringDecoder>
+#include <algorithm>
 #include <cstring>
 
+#include "settings/text_codec.h"
+
 // The format, as the old Windows program's files have it:
-// - A line ends at LF; a CR right before the LF belongs to the line end. Lines are parsed on
+// - A line ends at CR LF, at LF or at CR alone, as Windows reads them. Lines are parsed on
 //   their bytes: every character that matters (blanks [ ] ; = " ') is ASCII, and no byte of a
 //   UTF-8 or Windows-1252 multi-byte character is.
-// - Blanks are space, tab and vertical tab, and a stray CR (CR CR LF, a final lone CR).
+// - Blanks are space, tab and vertical tab.
 // - After leading blanks: ";" starts a comment; "[" up to the first "]" is a section header
-//   (its name trimmed, the rest of the line ignored); otherwise a line with "=" is a key line
-//   (name before the first "=", value after it, both trimmed); anything else is kept and ignored.
+//   (its name trimmed, the rest of the line ignored; without a "]" the name runs to the end of
+//   the line, as Windows reads it); otherwise a line with "=" is a key line (name before the
+//   first "=", value after it, both trimmed); anything else is kept and ignored.
+// - A rewritten line that was the file's last, unterminated one is ended with CR LF, as Windows
+//   ends every line it writes.
 // - Lines before the first section belong to none. Of duplicate sections and duplicate keys in
 //   a section only the first counts.
 // - Names match case-insensitively (Unicode case folding).
@@ -21,17 +26,12 @@ namespace settings {
 namespace {
 
 bool is_blank(char c) {
-    return c == ' ' || c == '\t' || c == '\v' || c == '\r';
+    return c == ' ' || c == '\t' || c == '\v';
 }
 
 bool is_blank(QChar c) {
     return c.unicode() < 0x80 && is_blank(char(c.unicode()));
 }
-
-const char16_t windows_1252_high[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 QString decode(const char* data, qsizetype size, bool utf8) {
     return utf8 ? from_utf8(data, size) : from_windows_1252(data, size);
@@ -96,75 +96,6 @@ QByteArray encoded(const QString& line, bool windows_1252) {
 
 }  // namespace
 
-QString from_utf8(const char* data, qsizetype size) {
-    // QString::fromUtf8 would drop a U+FEFF at the start of a name or value.
-    if (size < 3 || std::memcmp(data, "\xEF\xBB\xBF", 3) != 0)
-        return QString::fromUtf8(data, size);
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    return decoder.decode(QByteArrayView(data, size));
-}
-
-QString from_windows_1252(const char* data, qsizetype size) {
-    QString text(size, Qt::Uninitialized);
-    for (qsizetype i = 0; i < size; ++i) {
-        const auto byte = static_cast<unsigned char>(data[i]);
-        text[i] = (byte >= 0x80 && byte < 0xA0) ? QChar(windows_1252_high[byte - 0x80])
-                                                : QChar(char16_t(byte));
-    }
-    return text;
-}
-
-std::optional<QByteArray> to_windows_1252(const QString& text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        int byte = (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) ? u : -1;
-        for (int i = 0; byte < 0 && i < 32; ++i)
-            if (windows_1252_high[i] == u)
-                byte = 0x80 + i;
-        if (byte < 0)
-            return std::nullopt;
-        bytes += char(byte);
-    }
-    return bytes;
-}
-
-bool is_utf8(const char* data, qsizetype size) {
-    const auto* p = reinterpret_cast<const unsigned char*>(data);
-    const auto* end = p + size;
-    while (p < end) {
-        const unsigned char c = *p++;
-        if (c < 0x80)
-            continue;
-        int more = 0;
-        unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
-        if (c >= 0xC2 && c <= 0xDF) {
-            more = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            more = 2;
-            if (c == 0xE0)
-                low = 0xA0;  // no overlong forms
-            if (c == 0xED)
-                high = 0x9F;  // no surrogates
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            more = 3;
-            if (c == 0xF0)
-                low = 0x90;
-            if (c == 0xF4)
-                high = 0x8F;  // nothing above U+10FFFF
-        } else {
-            return false;
-        }
-        if (end - p < more || *p < low || *p > high)
-            return false;
-        for (++p, --more; more > 0; ++p, --more)
-            if (*p < 0x80 || *p > 0xBF)
-                return false;
-    }
-    return true;
-}
-
 struct ProfileFile::Line {
     enum Kind { Other, Comment, Section, Key } kind = Other;
     qsizetype begin = 0, end = 0, next = 0;    // content [begin, end); the next line starts at next
@@ -191,10 +122,10 @@ ProfileFile::Line ProfileFile::line_at(qsizetype begin) const {
     Line line;
     line.begin = begin;
     const auto* lf = static_cast<const char*>(std::memchr(d + begin, '\n', size - begin));
-    line.end = lf ? lf - d : size;
-    line.next = lf ? line.end + 1 : size;
-    if (lf && line.end > begin && d[line.end - 1] == '\r')
-        --line.end;
+    const qsizetype lf_at = lf ? lf - d : size;
+    const auto* cr = static_cast<const char*>(std::memchr(d + begin, '\r', lf_at - begin));
+    line.end = cr ? cr - d : lf_at;
+    line.next = std::min(size, line.end + ((cr && cr + 1 == lf) ? 2 : 1));
     line.utf8 = is_utf8(d + begin, line.end - begin);
 
     auto trim = [&](qsizetype from, qsizetype to, qsizetype& out_begin, qsizetype& out_end) {
@@ -212,12 +143,10 @@ ProfileFile::Line ProfileFile::line_at(qsizetype begin) const {
         return line;
     }
     if (d[first] == '[') {
-        if (const auto* close =
-                static_cast<const char*>(std::memchr(d + first, ']', line.end - first))) {
-            line.kind = Line::Section;
-            trim(first + 1, close - d, line.name_begin, line.name_end);
-            return line;
-        }
+        const auto* close = static_cast<const char*>(std::memchr(d + first, ']', line.end - first));
+        line.kind = Line::Section;
+        trim(first + 1, close ? close - d : line.end, line.name_begin, line.name_end);
+        return line;
     }
     if (const auto* equals =
             static_cast<const char*>(std::memchr(d + first, '=', line.end - first))) {
@@ -334,8 +263,10 @@ QByteArray ProfileFile::with_value(const QString& section_name, const QString& k
     if (place.key) {
         // In place, keeping the file's spelling of the key and the line's own line end.
         const Line& line = *place.key;
-        out.replace(line.begin, line.end - line.begin,
-                    encoded(name_of(line) + '=' + value, windows_1252));
+        QByteArray rewritten = encoded(name_of(line) + '=' + value, windows_1252);
+        if (!line.terminated())
+            rewritten += "\r\n";
+        out.replace(line.begin, line.end - line.begin, rewritten);
     } else if (place.anchor) {
         QByteArray added = encoded(key + '=' + value, windows_1252) + "\r\n";
         if (!place.anchor->terminated())

@@ -11,6 +11,7 @@
 
 #include "platform/paths.h"
 #include "settings/profile_file.h"
+#include "settings/text_codec.h"
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -236,32 +237,36 @@ namespace {
 
 // Runs a change of the current file under its inter-process lock and forgets its parsed copy.
 template <class Change>
-void rewrite_current(Change change) {
+bool rewrite_current(Change change) {
     const Current now = current();
     if (now.file.isEmpty())
-        return;
+        return false;
     const QString path = platform::file_to_write(now.file);
     const QString key = lock_key(path);
     // Without the lock (an unwritable directory) the write is tried all the same: it fails
     // there too, or it is the best there is.
     const bool locked = take_lock(key);
-    rewrite(path, [&](const ProfileFile& file) { return change(file, now); });
+    const bool written = rewrite(path, [&](const ProfileFile& file) { return change(file, now); });
     cache().remove(path);
     if (locked)
         release_lock(key);
+    return written;
 }
 
 }  // namespace
 
-void write_profile(const std::string& value) {
+bool write_profile(const std::string& value) {
     const QString text = text_of(value);
-    rewrite_current([&](const ProfileFile& file, const Current& now) {
+    // A name that would not read back as itself is never written.
+    if (!ProfileFile::can_write(current().section, current().key))
+        return false;
+    return rewrite_current([&](const ProfileFile& file, const Current& now) {
         return file.with_value(now.section, now.key, text);
     });
 }
 
-void delete_profile_key() {
-    rewrite_current([](const ProfileFile& file, const Current& now) {
+bool delete_profile_key() {
+    return rewrite_current([](const ProfileFile& file, const Current& now) {
         return file.without_key(now.section, now.key);
     });
 }

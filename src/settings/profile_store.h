@@ -30,12 +30,15 @@ std::string read_profile();
 // file, section and key when missing. Names and values round-trip: a value with blanks or
 // quotes at its ends is written in quotes. Crash-safe (a temporary file renamed over the old
 // one) and under the file's inter-process lock; a failed write leaves the old file as it was.
-void write_profile(const std::string& value);
+// True when the file now holds the value: false for a failed write, no current file, or a name
+// that would not read back as itself.
+bool write_profile(const std::string& value);
 
 // Removes the current key from the current section of the current file, keeping every other
 // byte. Crash-safe and locked like a write; nothing happens when the key is not there. Only the
-// file written to loses it: a user's copy, and the installed profile's value shows again.
-void delete_profile_key();
+// file written to loses it: a user's copy, and the installed profile's value shows again. True
+// when the file now lacks the key.
+bool delete_profile_key();
 
 // Every key of the current section of the current file with its value, in file order (a key
 // written twice appears twice; read_profile answers with the first). Empty when the file or

@@ -11,7 +11,10 @@ void Image8_Click(Vrendis2001& window) {
     loader.show();
 }
 
+// Minimised, the main window is withdrawn as well: the loader alone stands in the taskbar, and
+// every way back (the loader, the tray, mnuopen) shows the window again.
 void loader_Load(Vrendis2001& window, Loader& loader) {
+    window.hide();
     window.setWindowState(window.windowState() | Qt::WindowMinimized);
     loader.setWindowState(Qt::WindowMinimized);
 }

@@ -59,18 +59,26 @@ TEST_F(BookmarkFile, RestoresInNumberOrderSkippingGapsAndStrays) {
         "bookmark_4=\r\nBOOKMARK_5=h5c1l2\r\nbookmark_05=h9c9l9\r\nbookmark_6=h6c6l6\r\n"
         "bookmark_1=h1c1l1\r\n[Other]\r\nbookmark_2=h2c2l2\r\n");
     restore();
-    EXPECT_EQ(rows(), (Rows{{"h12c3l7", 1}, {"h3c3l3", 3}, {"h5c1l2", 5}}));
+    EXPECT_EQ(rows(), (Rows{{"h12c3l7", 1}, {"h3c3l3", 3}, {"h5c1l2", 5}, {"h6c6l6", 6}}));
 
     put("[Bookmarks]\r\nCounter=1\r\nbookmark_1=h1c2l3\r\n");
     restore();
     EXPECT_EQ(rows(), (Rows{{"h1c2l3", 1}}));
 }
 
-TEST_F(BookmarkFile, ACounterThatIsNoNumberRestoresNothing) {
-    for (const QByteArray counter : {"", "Counter=\r\n", "Counter=tre\r\n", "Counter=-2\r\n"}) {
-        put("[Bookmarks]\r\n" + counter + "bookmark_1=h1c1l1\r\n");
+TEST_F(BookmarkFile, ADamagedCounterNeitherHidesNorOverwritesBookmarks) {
+    for (const QByteArray counter :
+         {"", "Counter=\r\n", "Counter=tre\r\n", "Counter=-2\r\n", "Counter=1\r\n"}) {
+        const QByteArray before =
+            "[Bookmarks]\r\n" + counter + "bookmark_1=h1c1l1\r\n" + "bookmark_3=h3c3l3\r\n";
+        put(before);
         restore();
-        EXPECT_EQ(window().bokmarken_list->count(), 0) << counter.constData();
+        EXPECT_EQ(rows(), (Rows{{"h1c1l1", 1}, {"h3c3l3", 3}})) << counter.constData();
+        // The next number is one above the highest bookmark; the others stay as they were.
+        EXPECT_EQ(bookmarks::store_bookmark("h2c2l2").number, 4) << counter.constData();
+        restore();
+        EXPECT_EQ(rows(), (Rows{{"h1c1l1", 1}, {"h3c3l3", 3}, {"h2c2l2", 4}}));
+        EXPECT_TRUE(contents().contains("bookmark_1=h1c1l1\r\nbookmark_3=h3c3l3\r\n"));
     }
     // A counter edited far beyond the keys costs no walk through every number.
     put("[Bookmarks]\r\nCounter=999999999999999\r\nbookmark_2=h2c2l2\r\n");
@@ -112,6 +120,16 @@ TEST_F(BookmarkFile, NothingIsStoredBeforeTheFirstFigure) {
     EXPECT_FALSE(QFile::exists(path()));
     EXPECT_EQ(window().bokmarken_list->count(), 0);
     EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_EQ(dialogs.beeps, 1);
+}
+
+TEST_F(BookmarkFile, TheSplashOverAShownFigureDoesNotStopTheSave) {
+    Vrendis2001& w = window();
+    w.mnusplash->trigger();
+    ASSERT_TRUE(layouts::visible(w.vrendis_splash));
+    w.mnubokmark->trigger();
+    EXPECT_EQ(rows(), (Rows{{"h1c1l1", 1}}));
+    EXPECT_EQ(dialogs.beeps, 0);
 }
 
 TEST_F(BookmarkFile, ABookmarkTheFileDidNotTakeIsReportedNotListed) {
@@ -124,23 +142,33 @@ TEST_F(BookmarkFile, ABookmarkTheFileDidNotTakeIsReportedNotListed) {
     EXPECT_EQ(dialogs.boxes[0].icon, MessageIcon::Error);
 }
 
-TEST_F(BookmarkFile, DeleteRemovesTheSelectedBookmarkAndNeverReusesItsNumber) {
+TEST_F(BookmarkFile, DeleteRemovesTheRowUnderThePointerAndNeverReusesItsNumber) {
     Vrendis2001& w = window();
     put("[Bookmarks]\r\nCounter=3\r\nbookmark_1=h1c1l1\r\nbookmark_2=h2c2l2\r\n"
-        "bookmark_3=h3c3l3\r\n");
+        "bookmark_3=h1c1l1\r\n");
     restore();
-    // Nothing selected: nothing happens.
+    show_window();
+    w.mnuopen2->trigger();
+    QListWidget* list = w.bokmarken_list;
+    // No right press: nothing happens.
     w.mnubookmark_delete->trigger();
-    EXPECT_EQ(w.bokmarken_list->count(), 3);
+    EXPECT_EQ(list->count(), 3);
 
-    w.bokmarken_list->setCurrentRow(1);
+    // The same ID twice: the row pressed goes, by its own number.
+    list->setCurrentRow(0);
+    QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::NoModifier,
+                      list->visualItemRect(list->item(2)).center());
+    w.mnubookmarks->hide();
     w.mnubookmark_delete->trigger();
-    EXPECT_EQ(rows(), (Rows{{"h1c1l1", 1}, {"h3c3l3", 3}}));
-    EXPECT_EQ(contents(), "[Bookmarks]\r\nCounter=3\r\nbookmark_1=h1c1l1\r\nbookmark_3=h3c3l3\r\n");
+    EXPECT_EQ(rows(), (Rows{{"h1c1l1", 1}, {"h2c2l2", 2}}));
+    EXPECT_EQ(contents(), "[Bookmarks]\r\nCounter=3\r\nbookmark_1=h1c1l1\r\nbookmark_2=h2c2l2\r\n");
+    // The entry acts once per right press.
+    w.mnubookmark_delete->trigger();
+    EXPECT_EQ(list->count(), 2);
 
     w.mnubokmark->trigger();
     restore();
-    EXPECT_EQ(rows(), (Rows{{"h1c1l1", 1}, {"h3c3l3", 3}, {"h1c1l1", 4}}));
+    EXPECT_EQ(rows(), (Rows{{"h1c1l1", 1}, {"h2c2l2", 2}, {"h1c1l1", 4}}));
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 

@@ -100,7 +100,7 @@ TEST_F(BookmarkPanel, ARowClickShowsItsFigure) {
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 
-TEST_F(BookmarkPanel, LockedPartsAndMissingPicturesStayAsTheyAre) {
+TEST_F(BookmarkPanel, LockedPartsStayAndABookmarkThatCannotBeShownBeeps) {
     Vrendis2001& w = window();
     w.mnuopen2->trigger();
     click_row(0);
@@ -109,31 +109,23 @@ TEST_F(BookmarkPanel, LockedPartsAndMissingPicturesStayAsTheyAre) {
     click_row(1);
     EXPECT_EQ(status(), "  Vrendis ID:  h4c3l5");
     EXPECT_TRUE(shows(w.image_chest, 'c', 3));
-    // Head 9 and chest 9 are beyond the catalogue: picture and ID part both stay.
+    EXPECT_EQ(dialogs.beeps, 0);
+    // Head 9, head 5 and chest 9 are beyond the catalogue: nothing changes, one beep a row.
     w.bock2->setVisible(false);
     click_row(2);
-    EXPECT_EQ(status(), "  Vrendis ID:  h4c2l3");
-    EXPECT_TRUE(shows(w.image_head, 'h', 4));
     click_row(3);
-    EXPECT_EQ(status(), "  Vrendis ID:  h4c2l2");
-    EXPECT_TRUE(shows(w.image_chest, 'c', 2));
+    EXPECT_EQ(status(), "  Vrendis ID:  h4c3l5");
+    EXPECT_EQ(w.Text2->text() + w.Text3->text() + w.Text4->text(), "h4c3l5");
+    EXPECT_TRUE(shows(w.image_head, 'h', 4));
+    EXPECT_TRUE(shows(w.image_legs, 'l', 5));
+    EXPECT_EQ(dialogs.beeps, 2);
+    // With the missing parts locked, the rest shows.
+    w.bock1->setVisible(true);
+    w.bock2->setVisible(true);
+    click_row(3);
+    EXPECT_EQ(status(), "  Vrendis ID:  h4c3l2");
+    EXPECT_EQ(dialogs.beeps, 2);
     EXPECT_TRUE(dialogs.boxes.empty());
-}
-
-TEST_F(BookmarkPanel, NothingChangesWhileTheSlideshowRunsOrAllIsLocked) {
-    Vrendis2001& w = window();
-    w.mnuopen2->trigger();
-    w.vrendis_splash->setVisible(true);
-    w.Slideshow_Clock->set_enabled(true);
-    click_row(0);
-    EXPECT_TRUE(visible(w.vrendis_splash));
-    EXPECT_EQ(status(), "  Vrendis ID:  h1c1l1");
-    w.Slideshow_Clock->set_enabled(false);
-    for (layouts::Image* mark : {w.bock1, w.bock2, w.bock3}) mark->setVisible(true);
-    click_row(0);
-    EXPECT_FALSE(visible(w.vrendis_splash));
-    EXPECT_EQ(status(), "  Vrendis ID:  h1c1l1");
-    EXPECT_TRUE(shows(w.image_head, 'h', 1));
 }
 
 TEST_F(BookmarkPanel, TheTabAndStripLightUpUnderThePointer) {
@@ -158,10 +150,36 @@ TEST_F(BookmarkPanel, ARightClickPopsUpTheBookmarkMenu) {
     const QString before = status();
     click_row(1, Qt::RightButton);
     EXPECT_TRUE(w.mnubookmarks->isVisible());
+    EXPECT_TRUE(w.mnubookmark_delete->isEnabled());
+    // A right press neither selects nor shows a row.
     EXPECT_EQ(status(), before);
+    EXPECT_TRUE(w.bokmarken_list->selectedItems().isEmpty());
     w.mnubookmarks->hide();
-    // "Radera bokmärke" deletes the row the click selected.
+    // "Radera bokmärke" deletes the row pressed.
     w.mnubookmark_delete->trigger();
     ASSERT_EQ(w.bokmarken_list->count(), 3);
     EXPECT_EQ(w.bokmarken_list->item(1)->text(), "h9c2l3");
+}
+
+TEST_F(BookmarkPanel, TheMenuOverEmptySpaceDeletesNothing) {
+    Vrendis2001& w = window();
+    w.mnuopen2->trigger();
+    click_row(1);
+    QListWidget* list = w.bokmarken_list;
+    QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::NoModifier,
+                      QPoint(20, list->viewport()->height() - 20));
+    EXPECT_TRUE(w.mnubookmarks->isVisible());
+    EXPECT_FALSE(w.mnubookmark_delete->isEnabled());
+    // Whatever the menu offers.
+    for (QAction* entry : w.mnubookmarks->actions())
+        if (entry->isVisible() && entry->isEnabled())
+            entry->trigger();
+    w.mnubookmark_delete->trigger();
+    w.mnubookmarks->hide();
+    EXPECT_EQ(list->count(), 4);
+    QFile file(program.file("\\bookmark.dat"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray contents = file.readAll();
+    for (const char* id : {"h2c3l4", "h4c1l5", "h9c2l3", "h5c9l2"})
+        EXPECT_TRUE(contents.contains(id)) << id;
 }

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Smoke test of the real program: start it under Xvfb from a copy of its program directory,
-# click the splash photograph, see a figure appear, click "Avsluta", expect exit status 0.
+# Smoke test of the real program under Xvfb with a window manager (openbox), from a copy of its
+# program directory: click the splash photograph and see a figure appear; empty an ID box with
+# the real Delete key and get the "Fyll i ett ID" message; right-press the bookmark list's empty
+# space, take what the menu offers and find every bookmark kept; minimise and count one taskbar
+# entry, the loader's; restore through the loader; click "Avsluta" and expect exit status 0.
 #   smoke.sh <built program directory>
 set -uo pipefail
 
@@ -9,15 +12,17 @@ if ! command -v Xvfb >/dev/null; then
     echo "SKIP: Xvfb is not installed (scripts/bootstrap installs it)"
     exit 77
 fi
-for tool in xdotool xwininfo import compare; do
+for tool in openbox xdotool xwininfo xprop import compare; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing; run scripts/bootstrap"; exit 1; }
 done
 
 work=$(mktemp -d)
 xvfb_pid=
+wm_pid=
 app_pid=
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
@@ -44,6 +49,9 @@ wait_for() {
 cp -r "$program_dir" "$work/program"
 sed -i 's/^Visa_splash=.*\r$/Visa_splash=1\r/' "$work/program/vrendisar.ini"
 grep -q $'^Visa_splash=1\r$' "$work/program/vrendisar.ini" || fail "cannot set Visa_splash"
+printf '[Bookmarks]\r\nCounter=2\r\nbookmark_1=h1c1l1\r\nbookmark_2=h2c2l2\r\n' \
+    >"$work/program/bookmark.dat"
+cp "$work/program/bookmark.dat" "$work/bookmarks.before"
 
 # A display of our own: Xvfb picks a free number and tells it through a file descriptor.
 exec 3> "$work/display"
@@ -52,6 +60,12 @@ xvfb_pid=$!
 exec 3>&-
 wait_for 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")"
+
+# A window manager, as on a desktop: it iconifies, focuses and keeps the client list.
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_for 20 wm_running || fail "openbox did not start: $(cat "$work/openbox.log")"
 
 # The xcb platform, whatever the test run chose. Under the sanitizers: the keyboard library
 # reads strings that are not NUL-terminated by design (strict string checks flag it), and what
@@ -96,6 +110,67 @@ wait_for 20 settled || fail "the splash never settled"
 # A click on the middle of the photograph closes the splash with a new figure.
 xdotool mousemove --window "$window" 433 295 click 1
 wait_for 20 differs || fail "the figure area did not change after the click"
+
+click_at() { xdotool mousemove --window "$window" "$1" "$2" click "${3:-1}"; }
+titled() { xdotool search --all --onlyvisible --pid "$app_pid" --name "^$1\$" 2>/dev/null | head -n1; }
+
+# The ID panel from the status bar; the real Delete key empties the head box ("6"), so the show
+# button asks for the missing number. A Delete taken for a typed character would leave the 6.
+click_at 300 60
+sleep 0.3
+click_at 343 102
+sleep 0.3
+xdotool key End BackSpace
+xdotool type 6
+xdotool key Home Delete
+sleep 0.3
+click_at 323 153
+message() { [ -n "$(titled 'Vrendomaten - Fyll i ett ID')" ]; }
+wait_for 10 message || fail "Delete did not empty the ID box: no \"Fyll i ett ID\" message"
+xdotool windowactivate --sync "$(titled 'Vrendomaten - Fyll i ett ID')" key Return
+no_message() { ! message; }
+wait_for 10 no_message || fail "the message box did not close"
+
+# The ID panel closes from its own background and gives back the bookmark tab; the bookmark
+# panel opens from the tab: select the first row, right-press the empty part of the list and
+# take whatever the menu offers. Every bookmark stays in the file.
+click_at 445 122
+sleep 0.3
+click_at 252 300
+sleep 0.3
+click_at 300 88
+sleep 0.3
+click_at 300 400 3
+sleep 0.5
+click_at 320 410
+sleep 0.5
+xdotool key Escape
+sleep 0.3
+cmp -s "$work/bookmarks.before" "$work/program/bookmark.dat" ||
+    fail "the bookmark menu over empty space changed the file: $(cat -A "$work/program/bookmark.dat")"
+
+# Taskbar entries: the managed windows a taskbar shows (no skip-taskbar state, normal type).
+taskbar_entries() {
+    local id ids
+    ids=$(xprop -root _NET_CLIENT_LIST | sed -n 's/.*# //p' | tr -d ',')
+    for id in $ids; do
+        xprop -id "$id" _NET_WM_STATE | grep -q SKIP_TASKBAR && continue
+        xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -qv 'NORMAL\|not found' && continue
+        xprop -id "$id" _NET_WM_NAME | sed -n 's/.* = "\(.*\)"/\1/p'
+    done
+}
+# The minimise button: the loader alone stands in the taskbar, captioned "Vrendomaten v6.9".
+click_at 619 558
+loader_only() { [ "$(taskbar_entries)" = "Vrendomaten v6.9" ]; }
+wait_for 10 loader_only || fail "minimised, the taskbar shows: $(taskbar_entries | tr '\n' '|')"
+loader=$(xdotool search --all --pid "$app_pid" --name '^Vrendomaten v6.9$' | head -n1)
+[ -n "$loader" ] || fail "no loader window"
+xprop -id "$loader" WM_STATE | grep -q Iconic || fail "the loader is not minimised"
+
+# Activating the loader brings the window back and closes the loader.
+xdotool windowactivate "$loader" 2>/dev/null
+restored() { xwininfo -id "$window" | grep -q IsViewable && [ -z "$(titled 'Vrendomaten v6.9')" ]; }
+wait_for 10 restored || fail "activating the loader did not restore the window"
 
 # "Avsluta" in the caption strip ends the program.
 xdotool mousemove --window "$window" 616 11 click 1

@@ -92,20 +92,3 @@ TEST_F(CreateNew, UnusableRangeRewritesOnlyTheIdBar) {
         EXPECT_EQ(window.StatusBar2->panel_text(1), "  Vrendis ID:  h2c3l4") << range;
     }
 }
-
-TEST_F(CreateNew, DoesNothingWhileTheSlideshowRunsAndLittleWhenAllLocked) {
-    Vrendis2001& window = w();
-    program.set_profile_value("Antal_vrendisar", "1");
-    window.Slideshow_Clock->set_enabled(true);
-    window.mnucreatevrendis->trigger();
-    EXPECT_TRUE(visible(window.vrendis_splash));
-    EXPECT_EQ(window.StatusBar2->panel_text(1), "stale");
-    window.Slideshow_Clock->set_enabled(false);
-
-    for (layouts::Image* mark : {window.bock1, window.bock2, window.bock3}) mark->setVisible(true);
-    window.mnucreatevrendis->trigger();
-    EXPECT_FALSE(visible(window.vrendis_splash));
-    EXPECT_FALSE(visible(window.Check1));
-    EXPECT_TRUE(shows_figure(2, 3, 4));
-    EXPECT_EQ(window.StatusBar2->panel_text(1), "stale");
-}

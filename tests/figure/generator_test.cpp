@@ -113,45 +113,6 @@ TEST_F(Generator, SinglePartModesChangeOnlyTheirPart) {
 // ---------------------------------------------------------------------------------------------
 // Guards and locks
 
-TEST_F(Generator, WhileTheSlideshowRunsOnlyItsStepPaints) {
-    Vrendis2001& window = w();
-    window.Slideshow_Clock->set_enabled(true);
-    const QString view_head = window.create_fullscreen().image_head->picture_path();
-    window.StatusBar2->set_panel_text(1, "marker");
-    typed("2", "2", "2");
-    random.script({0.9f});
-    for (std::int16_t mode : {NEW_FIGURE, TYPED_ID, NEW_HEAD, NEW_CHEST, NEW_LEGS, FULLSCREEN_STEP,
-                              FULLSCREEN_HEAD, FULLSCREEN_CHEST, FULLSCREEN_LEGS}) {
-        generate_figure(window, mode);
-        EXPECT_TRUE(splash_shown()) << mode;
-    }
-    EXPECT_EQ(status(), "marker");
-    EXPECT_EQ(id(), "h1c1l1");
-    EXPECT_EQ(window.fullscreen->image_head->picture_path(), view_head);
-    EXPECT_EQ(random.reseeds, 1);  // the load step's only
-    EXPECT_TRUE(dialogs.boxes.empty());
-
-    generate_figure(window, SLIDESHOW_STEP);
-    EXPECT_FALSE(splash_shown());
-    EXPECT_EQ(id(), "h4c3l5");
-}
-
-TEST_F(Generator, WithEveryPartLockedNoModeDoesAnything) {
-    Vrendis2001& window = w();
-    lock({window.bock1, window.bock2, window.bock3});
-    window.StatusBar2->set_panel_text(1, "marker");
-    window.create_fullscreen();
-    typed("", "", "");
-    for (std::int16_t mode :
-         {NEW_FIGURE, SLIDESHOW_STEP, TYPED_ID, NEW_HEAD, NEW_CHEST, NEW_LEGS, FULLSCREEN_STEP,
-          FULLSCREEN_HEAD, FULLSCREEN_CHEST, FULLSCREEN_LEGS}) {
-        generate_figure(window, mode);
-        EXPECT_TRUE(splash_shown()) << mode;
-    }
-    EXPECT_EQ(status(), "marker");
-    EXPECT_TRUE(dialogs.boxes.empty());
-}
-
 TEST_F(Generator, ALockedPartKeepsItsPictureAndIdPart) {
     Vrendis2001& window = w();
     lock({window.bock2});

@@ -39,25 +39,3 @@ TEST_F(HoverMarkers, FollowThePointerFromRowToRow) {
     QTest::mouseMove(w.Frame2, QPoint(20, 150));
     EXPECT_EQ(markers(), (Markers{false, false, false}));
 }
-
-TEST_F(HoverMarkers, TheCreateRowShowsNoMarkerWhileTheSlideshowRuns) {
-    Vrendis2001& w = window();
-    w.Slideshow_Clock->set_enabled(true);
-    move_over(w.Image19);
-    move_over(w.Image18);
-    EXPECT_EQ(markers(), (Markers{false, true, false}));
-}
-
-TEST_F(HoverMarkers, NoRowShowsAMarkerWithEveryPartLocked) {
-    Vrendis2001& w = window();
-    move_over(w.Image20);
-    for (layouts::Image* mark : {w.bock1, w.bock2, w.bock3}) mark->setVisible(true);
-    for (QWidget* row : std::initializer_list<QWidget*>{w.Image18, w.Image19, w.Image20}) {
-        move_over(row);
-        EXPECT_EQ(markers(), (Markers{false, false, true}));
-    }
-    // Two locks still leave the rows working.
-    w.bock2->setVisible(false);
-    move_over(w.Image18);
-    EXPECT_EQ(markers(), (Markers{true, false, false}));
-}

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QTest>
 
 #include "figure/digit_filter.h"
@@ -127,6 +129,45 @@ TEST_F(IdEntry, BoxesTakeDigitsAndBackspaceAndBeepForEverythingElse) {
     QTest::keyClicks(w.Text7, "000123");
     EXPECT_EQ(w.Text7->text(), "6000123");
     EXPECT_EQ(dialogs.beeps, 6);
+}
+
+// The events the platform sends: under X11 Delete carries the text U+007F, and a dead key
+// followed by a letter arrives as input method text.
+TEST_F(IdEntry, EveryNumberBoxEditsWithDeleteAndRefusesInputMethodText) {
+    Vrendis2001& w = window();
+    w.mnuenterid->trigger();
+    auto press = [](QWidget* box, int key, const QString& text) {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(box, &down);
+        QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(box, &up);
+    };
+    auto input_method = [](QWidget* box, const QString& commit) {
+        QInputMethodEvent event;
+        event.setCommitString(commit);
+        QApplication::sendEvent(box, &event);
+    };
+    for (layouts::TextBox* box : {w.Text1, w.Text5, w.Text6, w.Text7}) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        const int beeps = dialogs.beeps;
+        box->setText("1234");
+        box->setCursorPosition(1);
+        press(box, Qt::Key_Delete, "\x7f");
+        EXPECT_EQ(box->text(), "134");
+        press(box, Qt::Key_Home, "");
+        press(box, Qt::Key_Delete, "\x7f");
+        EXPECT_EQ(box->text(), "34");
+        EXPECT_EQ(dialogs.beeps, beeps);
+        press(box, Qt::Key_End, "");
+        input_method(box, QString::fromUtf8("ä"));
+        input_method(box, QString::fromUtf8("a1"));
+        EXPECT_EQ(box->text(), "341");
+        EXPECT_EQ(dialogs.beeps, beeps + 2);
+        press(box, Qt::Key_Return, "\r");
+        press(box, Qt::Key_Escape, "\x1b");
+        EXPECT_EQ(dialogs.beeps, beeps + 4);
+        EXPECT_EQ(box->text(), "341");
+    }
 }
 
 TEST_F(IdEntry, TheShowButtonShowsTheTypedFigure) {

@@ -84,16 +84,6 @@ TEST_F(Locks, TheThirdLockDimsTheCommandsByTheSlideshowState) {
     EXPECT_EQ(commands(), normal());
 }
 
-TEST_F(Locks, AllLockedTheGeneratorChangesNothing) {
-    Vrendis2001& w = window();
-    for (QWidget* label : {w.Label4, w.Label7, w.Label8}) click(label);
-    const QString status = w.StatusBar2->panel_text(1);
-    random.script(draws_for({{2, 4}, {2, 3}, {2, 5}}));
-    click(w.Label5);
-    EXPECT_EQ(w.StatusBar2->panel_text(1), status);
-    EXPECT_TRUE(shows(w.image_head, 'h', 1));
-}
-
 TEST_F(Locks, MenuEntriesSwitchOnlyTheMark) {
     Vrendis2001& w = window();
     const auto before = commands();

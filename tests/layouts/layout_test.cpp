@@ -98,13 +98,15 @@ void walk(QWidget& window, std::span<const Row> rows, const std::set<QString>& r
         EXPECT_EQ(widget->font().pixelSize(), font_of(row.look.font).pixelSize());
         built_widgets.push_back(widget);
     }
-    // Z-order: windowed above windowless; within each group, listed first is on top.
+    // Z-order: windowed above windowless above shapes; within each layer, listed first is on
+    // top.
     for (std::size_t a = 0; a < rows.size(); ++a) {
         for (std::size_t b = a + 1; b < rows.size(); ++b) {
             if (built_widgets[a]->parentWidget() != built_widgets[b]->parentWidget())
                 continue;
-            const bool a_above =
-                windowed(rows[a].kind) == windowed(rows[b].kind) ? true : windowed(rows[a].kind);
+            const int layer_a = stacking_layer(rows[a].kind),
+                      layer_b = stacking_layer(rows[b].kind);
+            const bool a_above = layer_a == layer_b ? true : layer_a > layer_b;
             EXPECT_EQ(stacking(built_widgets[a]) > stacking(built_widgets[b]), a_above)
                 << rows[a].name << " against " << rows[b].name;
         }
@@ -166,6 +168,40 @@ TEST_F(LayoutTest, MainWindowSpotChecks) {
     // Below the client area, never seen.
     for (QWidget* unseen : std::initializer_list<QWidget*>{w.Command3, w.Command4, w.Label6})
         EXPECT_GE(unseen->y(), w.height());
+}
+
+TEST_F(LayoutTest, EveryLabelOnAShapeIsSeen) {
+    Vrendis2001& w = window();
+    w.about_scroller->setVisible(true);
+    int checked = 0;
+    for (const Label* label : w.findChildren<Label*>()) {
+        if (!visible(label) || label->caption().isEmpty())
+            continue;
+        QWidget* container = label->parentWidget();
+        for (const auto* shape : container->findChildren<Rectangle*>(Qt::FindDirectChildrenOnly)) {
+            const QRect overlap = shape->geometry() & label->geometry();
+            if (!visible(shape) || shape->style() != Rectangle::Style::Solid || overlap.isEmpty())
+                continue;
+            // Painted pixels, not the stacking order: some of the caption shows on the block.
+            const QImage painted = container->grab(overlap).toImage();
+            const QColor block = shape->colour();
+            bool seen = false;
+            for (int y = 0; y < painted.height() && !seen; ++y) {
+                for (int x = 0; x < painted.width() && !seen; ++x) {
+                    const QColor pixel = painted.pixelColor(x, y);
+                    seen = std::abs(pixel.red() - block.red()) +
+                               std::abs(pixel.green() - block.green()) +
+                               std::abs(pixel.blue() - block.blue()) >
+                           96;
+                }
+            }
+            EXPECT_TRUE(seen) << label->objectName().toStdString() << " on "
+                              << shape->objectName().toStdString();
+            ++checked;
+        }
+    }
+    // The title on its band, the about panel's headline, tagline, version and two paragraphs.
+    EXPECT_GE(checked, 6);
 }
 
 TEST_F(LayoutTest, PropertiesBeyondTheRows) {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "settings/text_codec.h"
+
 // The private-profile engine on bytes: how the old program's files read, and what a write
 // leaves in them, byte for byte.
 namespace {
@@ -72,7 +74,14 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"empty_section_name", "[]\nk=v\n", "", "k", "v"},
         ReadCase{"empty_key_name", "[S]\n=v\n", "S", "", "v"},
         ReadCase{"line_without_equals", "[S]\nk\n", "S", "k", ""},
-        ReadCase{"unclosed_header_is_a_key", "[S]\n[k=v\n", "S", "[k", "v"},
+        ReadCase{"cr_only", "[S]\rk=v\rj=w\r", "S", "j", "w"},
+        ReadCase{"cr_only_next_section", "[S]\rk=1\r[T]\rk=2", "T", "k", "2"},
+        ReadCase{"cr_ends_the_line", "[S]\nk=a\rj=b\n", "S", "j", "b"},
+        ReadCase{"lf_cr_is_two_line_ends", "[S]\n\rk=v\n\r", "S", "k", "v"},
+        ReadCase{"unclosed_header_opens_a_section", "[S\nk=v\n", "S", "k", "v"},
+        ReadCase{"unclosed_header_name_trimmed", "[ S \t\r\nk=v\r\n", "s", "k", "v"},
+        ReadCase{"unclosed_header_ends_the_section", "[S]\n[k=v\nj=1\n", "S", "j", ""},
+        ReadCase{"unclosed_header_names_its_rest", "[S]\n[k=v\nj=1\n", "k=v", "j", "1"},
         ReadCase{"duplicate_key_first_wins", "[S]\nk=1\nk=2\n", "S", "k", "1"},
         ReadCase{"duplicate_section_first_wins", "[S]\nk=1\n[s]\nk=2\nj=3\n", "S", "k", "1"},
         ReadCase{"duplicate_section_keys_unseen", "[S]\nk=1\n[s]\nk=2\nj=3\n", "S", "j", ""},
@@ -122,7 +131,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "[S]\r\nk=new\r\nj=1\r\n"},
         WriteCase{"keeps_spelling_and_line_end", "[s]\n  KEY = old ; x\nj=1\n", "S", "Key", "v",
                   "[s]\nKEY=v\nj=1\n"},
-        WriteCase{"last_line_unterminated", "[S]\r\nk=old", "S", "k", "v", "[S]\r\nk=v"},
+        WriteCase{"last_line_unterminated", "[S]\r\nk=old", "S", "k", "v", "[S]\r\nk=v\r\n"},
+        WriteCase{"last_line_unterminated_lf", "[S]\nk=old", "S", "k", "v", "[S]\nk=v\r\n"},
+        WriteCase{"cr_only_in_place", "[S]\rk=old\rj=1\r", "S", "k", "v", "[S]\rk=v\rj=1\r"},
+        WriteCase{"cr_only_new_key", "[A]\ra=1\r[B]\r", "A", "n", "3", "[A]\ra=1\rn=3\r\n[B]\r"},
+        WriteCase{"unclosed_header_section", "[S\r\nk=1\r\n", "S", "k", "2", "[S\r\nk=2\r\n"},
         WriteCase{"new_key_after_last_key", "[A]\r\na=1\r\n; c\r\n\r\n[B]\r\nb=2\r\n", "a", "n",
                   "3", "[A]\r\na=1\r\nn=3\r\n; c\r\n\r\n[B]\r\nb=2\r\n"},
         WriteCase{"new_key_in_lf_file", "[A]\na=1\n", "A", "n", "3", "[A]\na=1\nn=3\r\n"},

@@ -43,12 +43,12 @@ protected:
         return read_profile();
     }
 
-    static void write(const std::string& file, const char* section, const std::string& key,
+    static bool write(const std::string& file, const char* section, const std::string& key,
                       const std::string& value) {
         set_profile_file(file);
         set_profile_section(section);
         set_profile_key(key);
-        write_profile(value);
+        return write_profile(value);
     }
 
     QStringList entries() const {
@@ -153,15 +153,28 @@ TEST_F(ProfileStore, OutsideEditsAreSeen) {
 TEST_F(ProfileStore, DirectoryInTheWay) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("vrendisar.ini"));
     EXPECT_EQ(read(path(), "Vrendomaten", "Visa_splash"), "");
-    write(path(), "Vrendomaten", "Visa_splash", "1");
+    EXPECT_FALSE(write(path(), "Vrendomaten", "Visa_splash", "1"));
+    EXPECT_FALSE(delete_profile_key());
     EXPECT_TRUE(QFileInfo(QString::fromStdString(path())).isDir());
     EXPECT_EQ(read(path(), "Vrendomaten", "Visa_splash"), "");
+}
+
+TEST_F(ProfileStore, WritesReportWhetherTheFileHoldsTheChange) {
+    EXPECT_TRUE(write(path(), "Vrendomaten", "Visa_splash", "1"));
+    EXPECT_TRUE(write(path(), "Vrendomaten", "Visa_splash", "1"));  // already there
+    EXPECT_FALSE(write(path(), "Vrendomaten", "a=b", "1"));         // would not read back
+    EXPECT_EQ(read(path(), "Vrendomaten", "a"), "");
+    set_profile_key("Visa_splash");
+    EXPECT_TRUE(delete_profile_key());
+    EXPECT_TRUE(delete_profile_key());  // already gone
+    EXPECT_FALSE(write("", "Vrendomaten", "Visa_splash", "1"));
+    EXPECT_FALSE(write(path("missing/vrendisar.ini"), "Vrendomaten", "Visa_splash", "1"));
 }
 
 TEST_F(ProfileStore, FifoNeitherHangsNorIsReplaced) {
     ASSERT_EQ(mkfifo(path().c_str(), 0600), 0);
     EXPECT_EQ(read(path(), "Vrendomaten", "Visa_splash"), "");
-    write(path(), "Vrendomaten", "Visa_splash", "1");
+    EXPECT_FALSE(write(path(), "Vrendomaten", "Visa_splash", "1"));
     struct stat st;
     ASSERT_EQ(stat(path().c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));

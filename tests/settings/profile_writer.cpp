@@ -3,7 +3,8 @@
 //   profile_writer count <file> <times>             adds 1 to "Counter" <times> times, each
 //                                                   read-then-write under one ProfileLock
 //   profile_writer limited <file> <bytes> <value>   writes "Vrendomaten"/"Visa_splash" with the
-//                                                   file size limited, as on a full disk
+//                                                   file size limited, as on a full disk; exits
+//                                                   with 4 when the write claims success
 #include <sys/resource.h>
 
 #include <csignal>
@@ -41,7 +42,9 @@ int main(int argc, char* argv[]) {
         if (setrlimit(RLIMIT_FSIZE, &fsize) != 0)
             return 3;
         settings::set_profile_key("Visa_splash");
-        settings::write_profile(argv[4]);
+        // The failed write must be reported as one.
+        if (settings::write_profile(argv[4]))
+            return 4;
     } else {
         return 2;
     }

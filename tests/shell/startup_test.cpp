@@ -142,6 +142,7 @@ TEST_F(Startup, OpenRestoresTheWindowButLeavesTheLoader) {
     click(window().Image8);
     window().mnuopen->trigger();
     EXPECT_FALSE(minimised());
+    EXPECT_TRUE(window().isVisible());
     ASSERT_TRUE(window().loader);
     EXPECT_TRUE(window().loader->windowState() & Qt::WindowMinimized);
 }
@@ -164,6 +165,8 @@ TEST_F(Startup, MinimiseLeavesAMinimisedLoaderInThePlaceOfTheWindow) {
     show_window();
     click(window().Image8);
     EXPECT_TRUE(minimised());
+    // Withdrawn while minimised: the loader is its only taskbar entry.
+    EXPECT_FALSE(window().isVisible());
     ASSERT_TRUE(window().loader);
     Loader& loader = *window().loader;
     EXPECT_TRUE(loader.isVisible());
@@ -183,8 +186,10 @@ TEST_F(Startup, ActivatingTheLoaderRestoresTheWindowOnce) {
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(loader, &activate);
         EXPECT_TRUE(minimised());
+        EXPECT_FALSE(window().isVisible());
         loader->showNormal();
         EXPECT_FALSE(minimised());
+        EXPECT_TRUE(window().isVisible());
         EXPECT_FALSE(window().loader);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_FALSE(loader);

@@ -133,14 +133,6 @@ TEST_F(FullscreenView, TrayCommandKeepsTheMainSlideshowAndTheViewStill) {
     EXPECT_TRUE(shows_opening_pictures());
 }
 
-TEST_F(FullscreenView, NeitherCommandOpensWithAllPartsLocked) {
-    Vrendis2001& w = window();
-    lock_all();
-    QTest::mouseClick(w.Image20, Qt::LeftButton);
-    w.mnufullscreen->trigger();
-    EXPECT_EQ(view(), nullptr);
-}
-
 TEST_F(FullscreenView, OwnSlideshowPaintsOnlyTheView) {
     Vrendis2001& w = window();
     const QString id = w.Text2->text() + w.Text3->text() + w.Text4->text();

@@ -182,28 +182,6 @@ TEST_F(Slideshow, StartClampsTheIntervalText) {
     EXPECT_EQ(w.Slideshow_Clock->interval(), 40000);
 }
 
-TEST_F(Slideshow, AllLockedLeavesTheCommandWithoutEffect) {
-    Vrendis2001& w = window();
-    show_splash();
-    lock_all();
-    const QString artwork = w.Image11->picture_path();
-    QTest::mouseClick(w.Image19, Qt::LeftButton);
-    EXPECT_FALSE(running());
-    EXPECT_EQ(w.Slideshow_Clock->interval(), 0);
-    EXPECT_TRUE(visible(w.vrendis_splash));
-    EXPECT_EQ(w.Image11->picture_path(), artwork);
-    EXPECT_TRUE(w.Text1->isEnabled());
-
-    // Locking everything while it runs does not stop it, and the command cannot either.
-    w.bock2->setVisible(false);
-    w.mnustartslideshow->trigger();
-    ASSERT_TRUE(running());
-    lock_all();
-    w.mnustartslideshow->trigger();
-    EXPECT_TRUE(running());
-    EXPECT_FALSE(w.Text1->isEnabled());
-}
-
 // The ticks of a 1 ms slideshow never keep a click from being handled.
 TEST_F(Slideshow, WindowAnswersWhileTheSlideshowRunsEveryMillisecond) {
     Vrendis2001& w = window();

@@ -1,0 +1,123 @@
+// Golden screenshots: the windows as rendered, compared with the reviewed pictures in
+// tests/layouts/golden/. An independent check of the layout tables, since the layout walk
+// compares each control with the very row that built it.
+//
+// After a deliberate change of the look, regenerate them, open every one and look at it, and
+// commit them:
+//
+//     VRENDIS_UPDATE_GOLDEN=1 build/release/tests/layouts/layouts_tests --gtest_filter='Golden.*'
+//
+// A picture fails when more than 0.5% of its pixels differ by more than 16 in any channel; the
+// rendering that failed is written beside the build's screenshots as <name>.actual.png.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <cstdlib>
+
+#include "platform/clock.h"
+#include "support/program_fixture.h"
+
+namespace {
+
+using testing_support::draws_for;
+
+QDateTime fixed_time() {
+    return QDateTime(QDate(2001, 6, 15), QTime(14, 30));
+}
+
+// The number of pixels of which some channel differs by more than the tolerance.
+qsizetype differing_pixels(const QImage& a, const QImage& b) {
+    constexpr int tolerance = 16;
+    qsizetype count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(q)) > tolerance ||
+                std::abs(qGreen(p) - qGreen(q)) > tolerance ||
+                std::abs(qBlue(p) - qBlue(q)) > tolerance)
+                ++count;
+        }
+    }
+    return count;
+}
+
+class Golden : public testing_support::WindowTest {
+protected:
+    // Figure-sized pictures; the fixture's catalogue draws them the same every time.
+    Golden() : WindowTest(285) { platform::set_clock(fixed_time); }
+    ~Golden() override { platform::set_clock(nullptr); }
+
+    void compare(QWidget& widget, const QString& name) {
+        const QImage actual = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QString golden = QStringLiteral(VRENDIS_GOLDEN_DIR "/") + name + ".png";
+        if (qEnvironmentVariableIsSet("VRENDIS_UPDATE_GOLDEN")) {
+            EXPECT_TRUE(actual.save(golden)) << golden.toStdString();
+            return;
+        }
+        const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(expected.isNull()) << "no golden picture " << golden.toStdString();
+        bool same = actual.size() == expected.size();
+        if (same) {
+            const qsizetype allowed = qsizetype(expected.width()) * expected.height() / 200;
+            const qsizetype differing = differing_pixels(actual, expected);
+            EXPECT_LE(differing, allowed) << name.toStdString();
+            same = differing <= allowed;
+        } else {
+            ADD_FAILURE() << name.toStdString() << ": " << actual.width() << "x" << actual.height()
+                          << " instead of " << expected.width() << "x" << expected.height();
+        }
+        if (!same) {
+            QDir().mkpath(QStringLiteral(VRENDIS_SCREENSHOT_DIR));
+            actual.save(QStringLiteral(VRENDIS_SCREENSHOT_DIR "/") + name + ".actual.png");
+        }
+    }
+
+    // A figure of head 2, chest 3, legs 1 at start.
+    Vrendis2001& window_with_figure() {
+        random.script(draws_for({{2, testing_support::heads},
+                                 {3, testing_support::chests},
+                                 {1, testing_support::legs}}));
+        return window();
+    }
+};
+
+TEST_F(Golden, MainWindowAtStartWithTheSplash) {
+    program.set_profile_value("Visa_splash", "1");
+    compare(window(), "start_splash");
+}
+
+TEST_F(Golden, MainWindowWithAFigure) {
+    compare(window_with_figure(), "figure");
+}
+
+TEST_F(Golden, MainWindowWithTheIdPanelOpen) {
+    Vrendis2001& w = window_with_figure();
+    w.mnuenterid->trigger();
+    compare(w, "id_panel");
+}
+
+TEST_F(Golden, MainWindowWithTheBookmarkPanelOpen) {
+    Vrendis2001& w = window_with_figure();
+    w.bokmarken_list->addItems({"h2c3l1", "h4c1l5"});
+    w.mnuopen2->trigger();
+    compare(w, "bookmark_panel");
+}
+
+TEST_F(Golden, FullScreenViewAt1024x768) {
+    testing_support::FakeScreen screen(QRect(0, 0, 1024, 768));
+    Vrendis2001& w = window_with_figure();
+    w.mnufullscreen->trigger();
+    ASSERT_NE(w.fullscreen, nullptr);
+    Fullscreen& view = *w.fullscreen;
+    // The window system decides a full-screen window's size; the picture is of the screen asked
+    // for.
+    view.setWindowState(Qt::WindowNoState);
+    view.setGeometry(screen.geometry);
+    compare(view, "fullscreen");
+    w.destroy_fullscreen();
+}
+
+}  // namespace
