@@ -251,6 +251,10 @@ const Case cases[] = {
     {"version", none, {"--version"}, 0, "Vrendomaten v6.9", {}},
 };
 
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class Command : public ::testing::TestWithParam<Case> {};
 
 // The average of a 3x3 square: JPEG and smooth scaling blur single pixels.

@@ -243,6 +243,10 @@ const CatalogueFault catalogue_faults[] = {
     {"one picture missing", [](auto& p) { p.remove_picture('h', 2); }, ""},
 };
 
+void PrintTo(const CatalogueFault& fault, std::ostream* out) {
+    *out << fault.name;
+}
+
 class StartupCatalogue : public ShellTest, public ::testing::WithParamInterface<CatalogueFault> {};
 
 TEST_P(StartupCatalogue, SaysOnceWhyNoFigureCanBeShown) {
