@@ -3,12 +3,16 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/command_line.h"
 #include "app/program.h"
 #include "layouts/vrendis2001.h"
 #include "platform/paths.h"
 #include "platform/termination.h"
 
 int main(int argc, char* argv[]) {
+    // The commands run before any GUI application exists: they need no display.
+    if (app::wants_command(argc, argv))
+        return app::run_command(argc, argv);
     QApplication app(argc, argv);
     platform::close_windows_on_termination();
     platform::remove_launcher_leftovers();

@@ -3,8 +3,11 @@
 #include <QImageReader>
 #include <QPainter>
 #include <cmath>
+#include <numeric>
+#include <vector>
 
 #include "platform/paths.h"
+#include "settings/shuffle.h"
 
 namespace catalogue {
 
@@ -53,6 +56,16 @@ std::optional<std::int16_t> count_value(const QString& text) {
         value > largest_count)
         return std::nullopt;
     return static_cast<std::int16_t>(value);
+}
+
+std::optional<std::int16_t> draw(const QString& count_text) {
+    const std::optional<std::int16_t> count = count_value(count_text);
+    if (!count)
+        return std::nullopt;
+    std::vector<std::int16_t> candidates(static_cast<std::size_t>(*count));
+    std::iota(candidates.begin(), candidates.end(), std::int16_t{1});
+    settings::shuffle_numbers(candidates);
+    return candidates.front();
 }
 
 QString part_id(Part part, std::int16_t number) {

@@ -32,6 +32,10 @@ inline constexpr int largest_count = 32767;
 // other text names no count, and a part drawn from it stays as it is.
 std::optional<std::int16_t> count_value(const QString& text);
 
+// A random part number, as every random figure draws it: the first entry of the shuffled list
+// 1..count. Nothing when the text names no count.
+std::optional<std::int16_t> draw(const QString& count_text);
+
 // The part's ID text, letter and number: "h12".
 QString part_id(Part part, std::int16_t number);
 

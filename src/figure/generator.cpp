@@ -2,15 +2,12 @@
 
 #include <array>
 #include <cmath>
-#include <numeric>
 #include <optional>
-#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "platform/dialogs.h"
 #include "platform/random_source.h"
 #include "settings/program_profile.h"
-#include "settings/shuffle.h"
 #include "window/verbs.h"
 
 namespace functions {
@@ -82,17 +79,6 @@ bool names_no_part(const QString& text) {
     return !value || *value < 1 || *value != std::floor(*value);
 }
 
-// A random part number: the first entry of the shuffled list 1..count.
-std::optional<std::int16_t> draw(const QString& count_text) {
-    const std::optional<std::int16_t> count = catalogue::count_value(count_text);
-    if (!count)
-        return std::nullopt;
-    std::vector<std::int16_t> candidates(static_cast<std::size_t>(*count));
-    std::iota(candidates.begin(), candidates.end(), std::int16_t{1});
-    settings::shuffle_numbers(candidates);
-    return candidates.front();
-}
-
 // The ID part changes only with its picture, so the ID on show always names what is shown.
 void paint_main(Vrendis2001& window, Part part, const catalogue::Catalogue& catalogue,
                 std::int16_t number) {
@@ -141,17 +127,17 @@ Next paint_part(Vrendis2001& window, Part part, const catalogue::Catalogue& cata
                 std::int16_t mode) {
     const QString& count = catalogue.count_of(part);
     if (mode == modes_of(part).fullscreen_single_mode) {
-        if (const auto number = draw(count))
+        if (const auto number = catalogue::draw(count))
             paint_fullscreen(window, part, catalogue, *number);
         return Next::end_call;
     }
     if (mode == FULLSCREEN_STEP) {
-        if (const auto number = draw(count))
+        if (const auto number = catalogue::draw(count))
             paint_fullscreen(window, part, catalogue, *number);
         return Next::go_on;
     }
     if (mode == modes_of(part).single_mode) {
-        if (const auto number = draw(count))
+        if (const auto number = catalogue::draw(count))
             paint_main(window, part, catalogue, *number);
         main_window::show_id(window);
         return Next::end_call;
@@ -163,7 +149,7 @@ Next paint_part(Vrendis2001& window, Part part, const catalogue::Catalogue& cata
         return Next::go_on;
     }
     if (mode == NEW_FIGURE || mode == SLIDESHOW_STEP) {
-        if (const auto number = draw(count))
+        if (const auto number = catalogue::draw(count))
             paint_main(window, part, catalogue, *number);
     }
     return Next::go_on;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 // Modal message boxes and the system beep. Handlers go through this interface so that a test
 // can see what would have been shown without running a modal loop.
 namespace platform {
@@ -13,6 +15,10 @@ public:
     virtual ~Dialogs() = default;
     // A modal box with one OK button.
     virtual void message_box(const QString& text, const QString& title, MessageIcon icon) = 0;
+    // A box with one OK button, modal to the window alone, that does not wait: the program runs
+    // on behind it.
+    virtual void window_modal_box(QWidget& window, const QString& text, const QString& title,
+                                  MessageIcon icon) = 0;
     virtual void beep() = 0;
     // The standard save dialog, starting at suggested_path: the chosen file's path, or empty
     // when the user cancels.

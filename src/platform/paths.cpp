@@ -28,6 +28,11 @@ QString without_trailing_separators(QString directory) {
     return directory;
 }
 
+bool& in_place() {
+    static bool files_in_place = false;
+    return files_in_place;
+}
+
 // Whether the user's files live apart, decided once for the program directory.
 std::optional<bool>& apart() {
     static std::optional<bool> decision;
@@ -78,7 +83,13 @@ void set_user_directory(const QString& directory) {
     overridden_user_directory() = directory;
 }
 
+void set_files_in_place(bool files_in_place) {
+    in_place() = files_in_place;
+}
+
 bool user_files_apart() {
+    if (in_place())
+        return false;
     if (!overridden_user_directory().isEmpty())
         return true;
     // access(W_OK): false on a read-only mount too, even for root.

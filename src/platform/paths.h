@@ -28,6 +28,11 @@ QString user_directory();
 // writable (tests run as root, who may write anywhere); an empty text restores the real choice.
 void set_user_directory(const QString& directory);
 
+// Reads and writes the program directory's own files where they stand, never a user's copy:
+// for a catalogue named on the command line, which belongs to no user's settings. Off restores
+// the usual choice.
+void set_files_in_place(bool in_place);
+
 // True when the user's files live in the user's folder: the program directory is not writable
 // for this user. Decided once per program directory.
 bool user_files_apart();

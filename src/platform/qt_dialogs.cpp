@@ -13,6 +13,13 @@ public:
         QMessageBox box(to_qt(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
         box.exec();
     }
+    void window_modal_box(QWidget& window, const QString& text, const QString& title,
+                          MessageIcon icon) override {
+        auto* box = new QMessageBox(to_qt(icon), title, text, QMessageBox::Ok, &window);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::WindowModal);
+        box->open();
+    }
     void beep() override { QApplication::beep(); }
     QString save_file_name(const QString& title, const QString& suggested_path,
                            const QString& filter) override {

@@ -1,9 +1,13 @@
 #include <QCursor>
+#include <QTimer>
 #include <cmath>
 #include <optional>
 
 #include "bookmarks/bookmark_file.h"
+#include "catalogue/check.h"
 #include "figure/generator.h"
+#include "layouts/event_hook.h"
+#include "platform/dialogs.h"
 #include "platform/window_system.h"
 #include "settings/program_profile.h"
 #include "shell/handlers.h"
@@ -64,6 +68,30 @@ void restore(Vrendis2001& window) {
     window.show();
 }
 
+// A catalogue that cannot serve a figure leaves the figure area black and every click without
+// effect: say why once, in a box over the window as soon as the window is on screen.
+void report_unusable_catalogue(Vrendis2001& window) {
+    const std::vector<QString> reasons = catalogue::unusable_reasons();
+    if (reasons.empty())
+        return;
+    QStringList lines{QStringLiteral("Bildkatalogen kan inte visa någon vrendis:"), QString()};
+    for (const QString& reason : reasons) lines += reason;
+    lines += QString();
+    lines += QStringLiteral("\"vrendomaten --check\" kontrollerar hela bildkatalogen.");
+    auto hook = std::make_shared<layouts::EventHook*>(nullptr);
+    *hook =
+        new layouts::EventHook(&window, [&window, hook, text = lines.join('\n')](QEvent* event) {
+            if (event->type() != QEvent::Show)
+                return;
+            (*hook)->remove();
+            QTimer::singleShot(0, &window, [&window, text] {
+                platform::dialogs().window_modal_box(window, text,
+                                                     QStringLiteral("Vrendomaten - Bildkatalog"),
+                                                     platform::MessageIcon::Warning);
+            });
+        });
+}
+
 }  // namespace
 
 QSystemTrayIcon* tray_icon(Vrendis2001& window) {
@@ -90,6 +118,8 @@ void Form_Load(Vrendis2001& window) {
     window.bookmarks->setVisible(!splash);
     if (!splash)
         functions::generate_figure(window, functions::NEW_FIGURE);
+
+    report_unusable_catalogue(window);
 }
 
 void Form_Resize(Vrendis2001& window) {

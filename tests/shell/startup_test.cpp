@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "app/program.h"
@@ -274,3 +276,70 @@ TEST_F(Startup, EverySizeChangeLeavesTheCaptionEmpty) {
     QCoreApplication::processEvents();
     EXPECT_EQ(window().windowTitle(), "");
 }
+
+// ---------------------------------------------------------------------------------------------
+// A catalogue that cannot serve a figure is named once, in a box over the shown window
+
+namespace {
+
+struct CatalogueFault {
+    const char* name;
+    std::function<void(testing_support::ProgramDirectory&)> change;
+    const char* told;  // in the box, "{dir}" the program directory; empty: no box at all
+};
+
+const CatalogueFault catalogue_faults[] = {
+    {"no profile", [](auto& p) { p.remove_profile(); }, "Profilen {dir}/vrendisar.ini finns inte."},
+    {"garbage count", [](auto& p) { p.set_profile_value("Antal_Huvuden", "garbage"); },
+     "Antal_Huvuden = \"garbage\" i {dir}/vrendisar.ini är inget heltal från 1 till 32767."},
+    {"count too large", [](auto& p) { p.set_profile_value("Antal_Ben", "99999999999"); },
+     "Antal_Ben = \"99999999999\""},
+    {"negative count", [](auto& p) { p.set_profile_value("Antal_Broest", "-5"); },
+     "Antal_Broest = \"-5\""},
+    {"folder missing", [](auto& p) { p.set_profile_value("Broest", "\\data\\bröst\\"); },
+     "Mappen {dir}/data/bröst (Broest) finns inte."},
+    {"folder without pictures",
+     [](auto& p) {
+         for (int n = 1; n <= testing_support::legs; ++n) p.remove_picture('l', n);
+     },
+     "I mappen {dir}/data/ben (Ben) finns ingen bild l*.jpg."},
+    // Smaller faults wait for --check.
+    {"one picture missing", [](auto& p) { p.remove_picture('h', 2); }, ""},
+};
+
+void PrintTo(const CatalogueFault& fault, std::ostream* out) {
+    *out << fault.name;
+}
+
+class StartupCatalogue : public ShellTest, public ::testing::WithParamInterface<CatalogueFault> {};
+
+TEST_P(StartupCatalogue, SaysOnceWhyNoFigureCanBeShown) {
+    GetParam().change(program);
+    window();
+    EXPECT_TRUE(dialogs.boxes.empty()) << "not before the window is on screen";
+    show_window();
+    QApplication::processEvents();
+    QString told = QString::fromUtf8(GetParam().told);
+    if (told.isEmpty()) {
+        EXPECT_TRUE(dialogs.boxes.empty());
+        return;
+    }
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    const auto& box = dialogs.boxes.front();
+    EXPECT_EQ(box.title, "Vrendomaten - Bildkatalog");
+    EXPECT_TRUE(box.window_modal);
+    EXPECT_TRUE(box.text.contains(told.replace("{dir}", program.path()))) << box.text.toStdString();
+    window().hide();
+    show_window();
+    QApplication::processEvents();
+    EXPECT_EQ(dialogs.boxes.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, StartupCatalogue, ::testing::ValuesIn(catalogue_faults),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             std::replace(name.begin(), name.end(), ' ', '_');
+                             return name;
+                         });
+
+}  // namespace

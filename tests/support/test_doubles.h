@@ -35,12 +35,17 @@ public:
         QString text;
         QString title;
         platform::MessageIcon icon;
+        bool window_modal = false;
     };
 
     CapturedDialogs();
     ~CapturedDialogs() override;
     void message_box(const QString& text, const QString& title,
                      platform::MessageIcon icon) override;
+    void window_modal_box(QWidget&, const QString& text, const QString& title,
+                          platform::MessageIcon icon) override {
+        boxes.push_back({text, title, icon, true});
+    }
     void beep() override { ++beeps; }
     // Answers with save_answer, as if the user chose that file (empty: cancelled).
     QString save_file_name(const QString& title, const QString& suggested_path,

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+// The program's commands, run without a window or a display:
+//   vrendomaten --render ID -o FILE [--scale N] [--dir DIR]
+//   vrendomaten --check [--full] [--dir DIR]
+//   vrendomaten --help | --version
+// Option names are English words, as command lines have them; every message is Swedish.
+namespace app {
+
+// Exit statuses of a command.
+enum Status { done = 0, failed = 1, bad_use = 2 };
+
+// True when the arguments ask for a command rather than the window: an argument beginning with
+// "--", or one of the commands' short options. Qt's own window options ("-platform xcb",
+// "-style fusion") and anything else leave the program starting as it always has.
+bool wants_command(int argc, char** argv);
+
+// Parses the arguments and runs the command they ask for; the exit status.
+int run_command(int argc, char** argv);
+
+// One line on standard error (a failure) or standard output.
+void tell_error(const QString& line);
+void tell(const QString& line);
+
+// The figure of `id` ("h12c3l7", or "random" for one drawn as a new figure is) written to
+// `file` as PNG or JPEG by its suffix, `scale_text` times the figure's size; crash-safe, so a
+// failure leaves no file and an existing one as it was. A random figure's ID goes to standard
+// output once written.
+int render(const QString& id, const QString& file, const QString& scale_text);
+
+}  // namespace app

@@ -1,0 +1,178 @@
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <array>
+#include <optional>
+
+#include "app/command_line.h"
+#include "catalogue/check.h"
+#include "platform/random_source.h"
+
+namespace app {
+namespace {
+
+using catalogue::Part;
+
+// The part as an ID's message names it, and the count's noun.
+const char* part_name(Part part) {
+    switch (part) {
+        case Part::head:
+            return "huvud";
+        case Part::chest:
+            return "bröst";
+        case Part::legs:
+            return "ben";
+    }
+    return "";
+}
+
+// The image format the file's suffix asks for, or nothing.
+std::optional<QByteArray> format_of(const QString& file) {
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return QByteArray("png");
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return QByteArray("jpeg");
+    return std::nullopt;
+}
+
+std::optional<int> scale_of(const QString& text) {
+    bool ok = false;
+    const int scale = text.toInt(&ok);
+    if (!ok || scale < 1 || scale > 8)
+        return std::nullopt;
+    return scale;
+}
+
+// The three numbers of an ID as written, each decimal digits without a leading zero; an error
+// line naming the part otherwise.
+using Digits = std::array<QString, 3>;
+std::optional<QString> split_id(const QString& id, Digits& digits) {
+    static const QRegularExpression shape(QStringLiteral("^h([^c]*)c([^l]*)l(.*)$"));
+    static const QRegularExpression number(QStringLiteral("^[1-9][0-9]*$"));
+    const QRegularExpressionMatch match = shape.match(id);
+    if (!match.hasMatch()) {
+        return QStringLiteral(
+                   "Fel ID \"%1\": ett ID är h, c och l, var och en följd av ett "
+                   "nummer, till exempel h12c3l7.")
+            .arg(id);
+    }
+    for (Part part : catalogue::parts) {
+        digits[catalogue::index(part)] =
+            match.captured(static_cast<int>(catalogue::index(part)) + 1);
+        if (!number.match(digits[catalogue::index(part)]).hasMatch()) {
+            return QStringLiteral(
+                       "Fel ID \"%1\": numret för %2et ska vara siffror utan "
+                       "inledande nollor.")
+                .arg(id, QString::fromUtf8(part_name(part)));
+        }
+    }
+    return std::nullopt;
+}
+
+// Where a file that cannot be written fails: its folder, or the file itself.
+QString unwritable(const QString& file) {
+    const QFileInfo folder(QFileInfo(file).absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("Mappen %1 finns inte; %2 skrevs inte.").arg(folder.filePath(), file);
+    return QStringLiteral("Filen %1 går inte att skriva.").arg(file);
+}
+
+// Writes the picture crash-safely: all of it, or nothing and any old file as it was.
+bool save(const QImage& picture, const QString& file, const QByteArray& format) {
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&out, format);
+    if (format == "jpeg")
+        writer.setQuality(95);
+    if (!writer.write(picture)) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
+}
+
+}  // namespace
+
+int render(const QString& id, const QString& file, const QString& scale_text) {
+    const std::optional<QByteArray> format = format_of(file);
+    if (!format) {
+        tell_error(
+            QStringLiteral("Okänd filändelse i %1: skriv .png, .jpg eller .jpeg.").arg(file));
+        return bad_use;
+    }
+    const std::optional<int> scale = scale_of(scale_text);
+    if (!scale) {
+        tell_error(QStringLiteral("--scale ska vara ett heltal från 1 till 8, inte \"%1\".")
+                       .arg(scale_text));
+        return bad_use;
+    }
+    const bool random = id == QLatin1String("random");
+    Digits digits;
+    if (!random) {
+        if (const auto problem = split_id(id, digits)) {
+            tell_error(*problem);
+            return bad_use;
+        }
+    }
+
+    if (const auto problem = catalogue::profile_problem()) {
+        tell_error(*problem);
+        return failed;
+    }
+    const catalogue::Catalogue read = catalogue::Catalogue::read();
+    std::array<std::int16_t, 3> numbers{};
+    platform::random_source().reseed();
+    for (Part part : catalogue::parts) {
+        const QString& count_text = read.count_of(part);
+        const std::optional<std::int16_t> count = catalogue::count_value(count_text);
+        if (!count) {
+            tell_error(*catalogue::count_problem(catalogue::count_key(part), count_text));
+            return failed;
+        }
+        const std::size_t i = catalogue::index(part);
+        if (random) {
+            numbers[i] = *catalogue::draw(count_text);
+            continue;
+        }
+        // At most five digits can be a part number; more are beyond every count.
+        const int number = digits[i].size() > 5 ? catalogue::largest_count + 1 : digits[i].toInt();
+        if (number > *count) {
+            tell_error(QStringLiteral("Fel ID \"%1\": %2 nummer %3 finns inte, bara 1 till %4.")
+                           .arg(id, QString::fromUtf8(part_name(part)), digits[i])
+                           .arg(*count));
+            return bad_use;
+        }
+        numbers[i] = static_cast<std::int16_t>(number);
+    }
+
+    std::array<QImage, 3> pictures;
+    for (Part part : catalogue::parts) {
+        const QString path = read.picture_path(part, numbers[catalogue::index(part)]);
+        pictures[catalogue::index(part)] = catalogue::load_part(path);
+        if (pictures[catalogue::index(part)].isNull()) {
+            tell_error(QStringLiteral("Bilden %1 går inte att läsa.").arg(path));
+            return failed;
+        }
+    }
+    QImage figure = catalogue::compose(pictures[0], pictures[1], pictures[2]);
+    if (*scale > 1) {
+        figure =
+            figure.scaled(figure.size() * *scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    if (!save(figure, file, *format)) {
+        tell_error(unwritable(file));
+        return failed;
+    }
+    if (random) {
+        QString written;
+        for (Part part : catalogue::parts)
+            written += catalogue::part_id(part, numbers[catalogue::index(part)]);
+        tell(written);
+    }
+    return done;
+}
+
+}  // namespace app

@@ -1,0 +1,378 @@
+// The real program's commands, run as a person would run them: without a display, on a program
+// directory named by --dir, one catalogue fault at a time.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <functional>
+
+#include "catalogue/check.h"
+#include "platform/paths.h"
+#include "support/program_fixture.h"
+
+namespace {
+
+using testing_support::ProgramDirectory;
+
+int height_of(char kind) {
+    return kind == 'h' ? 87 : kind == 'c' ? 123 : 195;
+}
+
+QImage part_picture(char kind, int number, int width = 285) {
+    QImage image(width, height_of(kind), QImage::Format_RGB32);
+    image.fill(QColor::fromHsv((kind * 37 + number * 50) % 360, 200, 220));
+    return image;
+}
+
+void put(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray jpeg(const QImage& image, bool progressive = false) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return buffer.data();
+}
+
+// Four 64 KiB segments of metadata between the start marker and the frame header.
+QByteArray with_large_metadata(QByteArray bytes) {
+    QByteArray segments;
+    for (char marker : {'\xE1', '\xFE', '\xEB', '\xFE'})
+        segments += QByteArray("\xFF") + marker + "\xFF\xFF" + QByteArray(0xFFFF - 2, 'x');
+    return bytes.insert(2, segments);
+}
+
+// Every picture of the fixture catalogue at its kind's size; head 2 progressive, chest 2
+// greyscale, legs 2 with large metadata, legs 3 CMYK (where ImageMagick is at hand).
+void make_exact(ProgramDirectory& program) {
+    const std::pair<char, int> kinds[] = {{'h', testing_support::heads},
+                                          {'c', testing_support::chests},
+                                          {'l', testing_support::legs}};
+    for (const auto& [kind, count] : kinds) {
+        for (int n = 1; n <= count; ++n)
+            put(program.picture_path(kind, n), jpeg(part_picture(kind, n)));
+    }
+    put(program.picture_path('h', 2), jpeg(part_picture('h', 2), true));
+    put(program.picture_path('c', 2),
+        jpeg(part_picture('c', 2).convertToFormat(QImage::Format_Grayscale8)));
+    put(program.picture_path('l', 2), with_large_metadata(jpeg(part_picture('l', 2))));
+    const QString convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
+    if (!convert.isEmpty()) {
+        const QString path = program.picture_path('l', 3);
+        QProcess::execute(convert,
+                          {path, QStringLiteral("-colorspace"), QStringLiteral("CMYK"), path});
+    }
+}
+
+QString program_file() {
+    return qEnvironmentVariable("VRENDIS_PROGRAM_DIR") + QStringLiteral("/vrendomaten");
+}
+
+struct Case {
+    const char* name;
+    std::function<void(ProgramDirectory&)> change;
+    QStringList arguments;  // "{out}" is the output file, "{dir}" the program directory
+    int status;
+    // Expected in standard error (or standard output where none is expected there); "{dir}"
+    // is the program directory.
+    QString message;
+    QSize written;  // the written picture's size; empty: no file may be left
+};
+
+void none(ProgramDirectory&) {}
+
+const Case cases[] = {
+    // --check
+    {"clean catalogue", none, {"--check"}, 0, "Kontrollen är klar: 12 bilder, 0 problem", {}},
+    {"clean catalogue decoded", none, {"--check", "--full"}, 0, "12 bilder, 0 problem", {}},
+    {"no profile",
+     [](auto& p) { p.remove_profile(); },
+     {"--check"},
+     1,
+     "Profilen {dir}/vrendisar.ini finns inte.",
+     {}},
+    {"profile unreadable",
+     [](auto& p) {
+         p.remove_profile();
+         QDir().mkpath(p.file("\\vrendisar.ini"));
+     },
+     {"--check"},
+     1,
+     "Profilen {dir}/vrendisar.ini går inte att läsa.",
+     {}},
+    {"garbage profile",
+     [](auto& p) { put(p.file("\\vrendisar.ini"), "\x01\x02garbage\xFF"); },
+     {"--check"},
+     1,
+     "Nyckeln Antal_Huvuden saknas eller är tom i {dir}/vrendisar.ini.",
+     {}},
+    {"key missing",
+     [](auto& p) { p.remove_profile_value("Huvuden"); },
+     {"--check"},
+     1,
+     "Nyckeln Huvuden saknas",
+     {}},
+    {"count too large",
+     [](auto& p) { p.set_profile_value("Antal_Broest", "99999999999"); },
+     {"--check"},
+     1,
+     "Antal_Broest = \"99999999999\" i {dir}/vrendisar.ini är inget heltal från 1 till 32767.",
+     {}},
+    {"count negative",
+     [](auto& p) { p.set_profile_value("Antal_Ben", "-5"); },
+     {"--check"},
+     1,
+     "Antal_Ben = \"-5\"",
+     {}},
+    {"folder missing",
+     [](auto& p) { QDir(p.file("\\data\\ben")).removeRecursively(); },
+     {"--check"},
+     1,
+     "Mappen {dir}/data/ben (Ben) finns inte.",
+     {}},
+    {"picture missing",
+     [](auto& p) { p.remove_picture('c', 2); },
+     {"--check"},
+     1,
+     "{dir}/data/broest/c2.jpg saknas.",
+     {}},
+    {"picture not a JPEG",
+     [](auto& p) { part_picture('h', 3).save(p.picture_path('h', 3), "PNG"); },
+     {"--check"},
+     1,
+     "{dir}/data/huvuden/h3.jpg är ingen JPEG-bild.",
+     {}},
+    {"picture broken",
+     [](auto& p) { p.write_broken_picture('h', 1); },
+     {"--check"},
+     1,
+     "{dir}/data/huvuden/h1.jpg har inget läsbart JPEG-huvud.",
+     {}},
+    {"picture of the wrong size",
+     [](auto& p) { put(p.picture_path('l', 4), jpeg(part_picture('c', 4))); },
+     {"--check"},
+     1,
+     "{dir}/data/ben/l4.jpg är 285x123 bildpunkter, ska vara 285x195.",
+     {}},
+    {"common count above the smallest",
+     [](auto& p) { p.set_profile_value("Antal_vrendisar", "4"); },
+     {"--check"},
+     1,
+     "Antal_vrendisar = 4 i {dir}/vrendisar.ini är större än det minsta antalet delar, "
+     "Antal_Broest = 3",
+     {}},
+    {"pictures beyond the count are a note",
+     [](auto& p) {
+         put(p.picture_path('h', 7), jpeg(part_picture('h', 7)));
+         put(p.picture_path('h', 9), jpeg(part_picture('h', 9)));
+     },
+     {"--check"},
+     0,
+     "Notering: 2 bild(er) i {dir}/data/huvuden har nummer över Antal_Huvuden = 4 och visas "
+     "aldrig: h7.jpg till h9.jpg.",
+     {}},
+    // --render
+    {"render", none, {"--render", "h2c3l5", "-o", "{out}.png"}, 0, "", {285, 405}},
+    {"render scaled JPEG",
+     none,
+     {"--render", "h1c1l1", "-o", "{out}.jpeg", "--scale", "3"},
+     0,
+     "",
+     {855, 1215}},
+    {"render random", none, {"--render", "random", "-o", "{out}.png"}, 0, "", {285, 405}},
+    {"ID of the wrong shape",
+     none,
+     {"--render", "h1c1", "-o", "{out}.png"},
+     2,
+     "Fel ID \"h1c1\": ett ID är h, c och l",
+     {}},
+    {"ID with a leading zero",
+     none,
+     {"--render", "h1c01l1", "-o", "{out}.png"},
+     2,
+     "Fel ID \"h1c01l1\": numret för bröstet ska vara siffror utan inledande nollor.",
+     {}},
+    {"ID beyond the count",
+     none,
+     {"--render", "h1c1l6", "-o", "{out}.png"},
+     2,
+     "Fel ID \"h1c1l6\": ben nummer 6 finns inte, bara 1 till 5.",
+     {}},
+    {"unknown option",
+     none,
+     {"--render", "h1c1l1", "-o", "{out}.png", "--colour"},
+     2,
+     "Okänd flagga: --colour.",
+     {}},
+    {"no output", none, {"--render", "h1c1l1"}, 2, "Ange filen att skriva med -o FIL.", {}},
+    {"scale out of range",
+     none,
+     {"--render", "h1c1l1", "-o", "{out}.png", "--scale", "9"},
+     2,
+     "--scale ska vara ett heltal från 1 till 8, inte \"9\".",
+     {}},
+    {"unknown suffix",
+     none,
+     {"--render", "h1c1l1", "-o", "{out}.gif"},
+     2,
+     "Okänd filändelse i {out}.gif",
+     {}},
+    {"render without a usable count",
+     [](auto& p) { p.set_profile_value("Antal_Huvuden", "x"); },
+     {"--render", "h1c1l1", "-o", "{out}.png"},
+     1,
+     "Antal_Huvuden = \"x\"",
+     {}},
+    {"render a picture that does not load",
+     [](auto& p) { p.write_broken_picture('c', 3); },
+     {"--render", "h1c3l1", "-o", "{out}.png"},
+     1,
+     "Bilden {dir}/data/broest/c3.jpg går inte att läsa.",
+     {}},
+    {"render into a missing folder",
+     none,
+     {"--render", "h1c1l1", "-o", "{out}/sub/x.png"},
+     1,
+     "Mappen {out}/sub finns inte",
+     {}},
+    {"help", none, {"--help"}, 0, "vrendomaten --render ID -o FIL [--scale N] [--dir MAPP]", {}},
+    {"version", none, {"--version"}, 0, "Vrendomaten v6.9", {}},
+};
+
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class Command : public ::testing::TestWithParam<Case> {};
+
+// The average of a 3x3 square: JPEG and smooth scaling blur single pixels.
+QColor around(const QImage& image, QPoint point) {
+    int r = 0, g = 0, b = 0;
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QColor c = image.pixelColor(point + QPoint(dx, dy));
+            r += c.red();
+            g += c.green();
+            b += c.blue();
+        }
+    }
+    return QColor(r / 9, g / 9, b / 9);
+}
+
+bool near(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue()) <
+           24;
+}
+
+TEST_P(Command, RunsTheRealProgram) {
+    const Case& c = GetParam();
+    ProgramDirectory program;
+    make_exact(program);
+    c.change(program);
+    const QString out = program.path() + QStringLiteral("/out");
+    const QString previous = QStringLiteral("an earlier file");
+    QStringList arguments{QStringLiteral("--dir"), program.path()};
+    for (QString argument : c.arguments) arguments += argument.replace(QLatin1String("{out}"), out);
+    const QString target =
+        c.arguments.contains("-o") ? arguments[arguments.indexOf("-o") + 1] : QString();
+    if (!target.isEmpty() && c.written.isEmpty() && QFileInfo(target).dir().exists())
+        put(target, previous.toUtf8());
+
+    // No display and no platform named: the commands need neither.
+    QProcess run;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    run.setProcessEnvironment(environment);
+    run.start(program_file(), arguments);
+    ASSERT_TRUE(run.waitForFinished(60000));
+    const QString output = QString::fromUtf8(run.readAllStandardOutput());
+    const QString errors = QString::fromUtf8(run.readAllStandardError());
+
+    EXPECT_EQ(run.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run.exitCode(), c.status) << output.toStdString() << errors.toStdString();
+    QString message = c.message;
+    message.replace(QLatin1String("{dir}"), program.path()).replace(QLatin1String("{out}"), out);
+    if (c.status != 0) {
+        // One line saying what is wrong, or the check's lines and its summary.
+        EXPECT_TRUE(
+            (c.status == 1 && c.arguments.contains("--check") ? output : errors).contains(message))
+            << errors.toStdString() << output.toStdString();
+        if (!c.arguments.contains("--check")) {
+            EXPECT_EQ(errors.count('\n'), 1) << errors.toStdString();
+        }
+    } else {
+        EXPECT_TRUE(output.contains(message)) << output.toStdString();
+        EXPECT_TRUE(errors.isEmpty()) << errors.toStdString();
+    }
+
+    if (target.isEmpty())
+        return;
+    if (c.written.isEmpty()) {
+        // Nothing written: an earlier file is as it was, and no temporary file is left.
+        QFile earlier(target);
+        if (earlier.open(QIODevice::ReadOnly)) {
+            EXPECT_EQ(earlier.readAll(), previous.toUtf8());
+        }
+        EXPECT_EQ(QDir(program.path()).entryList({"out*"}, QDir::Files).size(),
+                  earlier.exists() ? 1 : 0);
+        return;
+    }
+    const QImage written(target);
+    ASSERT_EQ(written.size(), c.written);
+    const int scale = c.written.width() / 285;
+    QString id = c.arguments[1];
+    if (id == QLatin1String("random")) {
+        const QRegularExpressionMatch match =
+            QRegularExpression("^(h[1-4]c[1-3]l[1-5])\n$").match(output);
+        ASSERT_TRUE(match.hasMatch()) << output.toStdString();
+        id = match.captured(1);
+    }
+    // Each part's picture at its place, left-aligned on black.
+    const QRegularExpressionMatch numbers = QRegularExpression("^h(\\d+)c(\\d+)l(\\d+)$").match(id);
+    const int tops[] = {0, 87, 210};
+    for (int part = 0; part < 3; ++part) {
+        const char kind = "hcl"[part];
+        const QImage source(program.picture_path(kind, numbers.captured(part + 1).toInt()));
+        const QColor expected = source.pixelColor(140, height_of(kind) / 2);
+        const QPoint middle(140 * scale, (tops[part] + height_of(kind) / 2) * scale);
+        EXPECT_TRUE(near(around(written, middle), expected))
+            << id.toStdString() << " part " << kind;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Command, ::testing::ValuesIn(cases), [](const auto& info) {
+    QString name = QString::fromLatin1(info.param.name);
+    name.replace(QRegularExpression("[^A-Za-z0-9]"), "_");
+    return name.toStdString();
+});
+
+// The catalogue named by --dir is read as it stands, even where the program keeps the user's
+// files apart and a user's copy of the profile would say otherwise.
+TEST(CommandDirectory, ReadsTheNamedCatalogueWithoutTheUsersCopy) {
+    ProgramDirectory program;
+    make_exact(program);
+    QTemporaryDir user;
+    put(user.path() + "/vrendisar.ini", "[Vrendomaten]\r\nAntal_Huvuden=-5\r\n");
+    platform::set_user_directory(user.path());
+    EXPECT_FALSE(catalogue::check_catalogue(false).problems.empty());
+    platform::set_files_in_place(true);
+    EXPECT_TRUE(catalogue::check_catalogue(false).problems.empty());
+    platform::set_files_in_place(false);
+    platform::set_user_directory(QString());
+}
+
+}  // namespace
