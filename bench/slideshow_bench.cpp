@@ -20,8 +20,11 @@
 #include "layouts/event_hook.h"
 #include "layouts/vrendis2001.h"
 #include "platform/paths.h"
+#include "resident.h"
 
 namespace {
+
+using bench_support::resident_kb;
 
 using bench_support::catalogue;
 
@@ -183,18 +186,6 @@ BENCHMARK(BM_HeadLockDuringSlideshow)
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
-
-// Resident size in kB, as the kernel counts it.
-long resident_kb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').front().toLong();
-    }
-    return 0;
-}
 
 // The resident size after 10,000 figures of the slideshow and after more: 20,000 by default,
 // as many as VRENDIS_SOAK_FIGURES asks for (scripts/soak: 1,000,000). The ticks are driven one

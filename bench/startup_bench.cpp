@@ -27,7 +27,11 @@
 #include <cstdio>
 #include <optional>
 
+#include "resident.h"
+
 namespace {
+
+using bench_support::resident_kb;
 
 // The baselines, run as children of this very program: the variable names which one.
 constexpr const char* baseline_variable = "VRENDIS_BENCH_BASELINE";
@@ -137,20 +141,9 @@ const ProgramCopies& program_copies() {
 }
 
 struct Start {
-    double seconds = 0;    // launch to the first line
-    long resident_kb = 0;  // after sitting idle, when asked for
+    double seconds = 0;  // launch to the first line
+    long rss_kb = 0;     // after sitting idle, when asked for
 };
-
-long resident_kb(qint64 pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').front().toLong();
-    }
-    return 0;
-}
 
 // Launches the program and waits for its first line; nothing when it never came.
 std::optional<Start> start(const QString& program, const QStringList& arguments,
@@ -173,7 +166,7 @@ std::optional<Start> start(const QString& program, const QStringList& arguments,
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     if (measure_memory) {
         QThread::msleep(idle_ms);
-        result.resident_kb = resident_kb(child.processId());
+        result.rss_kb = resident_kb(child.processId());
     }
     child.kill();
     child.waitForFinished();
@@ -203,9 +196,9 @@ void BM_ColdStartToFirstFigure(benchmark::State& state) {
         state.counters["ratio_floor"] = ours->seconds / floor->seconds;
         state.counters["bookmarks_ms"] = marked->seconds * 1000;
         state.counters["bookmarks_ratio"] = marked->seconds / ours->seconds;
-        state.counters["rss_MB"] = ours->resident_kb / 1024.0;
-        state.counters["bookmarks_rss_MB"] = marked->resident_kb / 1024.0;
-        state.counters["bookmarks_extra_MB"] = (marked->resident_kb - ours->resident_kb) / 1024.0;
+        state.counters["rss_MB"] = ours->rss_kb / 1024.0;
+        state.counters["bookmarks_rss_MB"] = marked->rss_kb / 1024.0;
+        state.counters["bookmarks_extra_MB"] = (marked->rss_kb - ours->rss_kb) / 1024.0;
     }
 }
 // One launch of each per repetition; the medians of ten are the figures to read.

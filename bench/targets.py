@@ -37,9 +37,15 @@ TARGETS = [
 TO_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
 
 
+def plain_name(run):
+    """The benchmark's name without the run options: "BM_X/100000/manual_time" is "BM_X/100000"."""
+    parts = run.get("run_name", run["name"]).split("/")
+    return "/".join(p for p in parts if ":" not in p and p not in ("manual_time", "real_time"))
+
+
 def figure(runs, name, counter):
     """The median of the runs of that benchmark, or its only run."""
-    matching = [r for r in runs if r.get("run_name", r["name"]) == name]
+    matching = [r for r in runs if plain_name(r) == name]
     chosen = [r for r in matching if r.get("aggregate_name") == "median"] or matching
     if not chosen:
         return None

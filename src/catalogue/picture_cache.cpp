@@ -1,8 +1,9 @@
 #include "catalogue/picture_cache.h"
 
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QImageReader>
-#include <sys/stat.h>
 
 namespace catalogue {
 
@@ -58,8 +59,7 @@ void PictureCache::forget(QHash<QString, Entry>::iterator entry) {
 }
 
 void PictureCache::trim() {
-    while (held_ > capacity_ && !recency_.empty())
-        forget(entries_.find(recency_.back()));
+    while (held_ > capacity_ && !recency_.empty()) forget(entries_.find(recency_.back()));
 }
 
 void PictureCache::set_capacity(qsizetype bytes) {

@@ -1,12 +1,12 @@
 #include "catalogue/picture_cache.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <fcntl.h>
-#include <sys/stat.h>
 
 namespace {
 

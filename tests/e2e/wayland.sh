@@ -18,37 +18,15 @@ fi
 
 # A runtime directory of our own (0700, as Wayland wants it): CI runs as root, possibly without
 # XDG_RUNTIME_DIR, and a session's own compositor must not be touched.
-work=$(mktemp -d)
+. "$(dirname "$0")/lib.sh"
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export WAYLAND_DISPLAY=wayland-vrendis
-weston_pid=
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-wait_for() {
-    local tries=$(($1 * 10))
-    shift
-    for ((i = 0; i < tries; i++)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
 
 # --debug lets weston-debug print the scene graph, where the program's window is looked for.
 weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --width=1024 --height=768 \
     --idle-time=0 --no-config --debug >"$work/weston.log" 2>&1 &
-weston_pid=$!
+service_pids+=($!)
 wait_for 20 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ||
     fail "Weston did not start: $(cat "$work/weston.log")"
 
