@@ -81,4 +81,13 @@ BENCHMARK(BM_CheckLargestCatalogueByHeader)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// The check every start makes (profile and folders, no picture), on the demo catalogue: its
+// share of the start-up time.
+void BM_StartUpCheckOfTheDemoCatalogue(benchmark::State& state) {
+    platform::set_program_directory(QStringLiteral(VRENDIS_PROGRAM_DIR));
+    for (auto _ : state) benchmark::DoNotOptimize(catalogue::unusable_reasons());
+    platform::set_program_directory(QString());
+}
+BENCHMARK(BM_StartUpCheckOfTheDemoCatalogue)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -22,6 +22,9 @@ int main(int argc, char* argv[]) {
                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qt_swedish);
     const std::unique_ptr<Vrendis2001> window = app::open_main_window();
+#ifdef VRENDIS_FIRST_PAINT_PROBE
+    app::report_first_figure(*window);
+#endif
     window->show();
     return app.exec();
 }

@@ -15,4 +15,8 @@ void wire(Vrendis2001& window);
 // before (program directory, random source, dialogs) is in force for the load step.
 std::unique_ptr<Vrendis2001> open_main_window();
 
+// Benchmark builds only (the VRENDIS_FIRST_PAINT_PROBE option, absent from the shipped program):
+// writes "first figure painted" to standard output once the first figure is on screen.
+void report_first_figure(Vrendis2001& window);
+
 }  // namespace app

@@ -1,11 +1,11 @@
 #include "catalogue/catalogue.h"
 
-#include <QImageReader>
 #include <QPainter>
 #include <cmath>
 #include <numeric>
 #include <vector>
 
+#include "catalogue/picture_cache.h"
 #include "platform/paths.h"
 #include "settings/shuffle.h"
 
@@ -90,10 +90,7 @@ QString Catalogue::picture_path(Part part, std::int16_t number) const {
 }
 
 QImage load_part(const QString& path) {
-    QImage picture;
-    if (!QImageReader(path).read(&picture))
-        return {};
-    return picture;
+    return picture_cache().load(path);
 }
 
 QImage compose(const QImage& head, const QImage& chest, const QImage& legs) {

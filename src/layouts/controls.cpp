@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <utility>
 
+#include "catalogue/catalogue.h"
 #include "layouts/twips.h"
 
 namespace layouts {
@@ -112,9 +113,9 @@ bool Image::load_picture(const QString& path) {
         update();
         return true;
     }
-    QImageReader reader(path);
-    QImage picture;
-    if (!reader.read(&picture) || picture.isNull())
+    // Part pictures come from the catalogue's cache, which notices a file changed on disk.
+    QImage picture = catalogue::load_part(path);
+    if (picture.isNull())
         return false;
     undecoded_.clear();
     picture_ = std::move(picture);

@@ -62,8 +62,4 @@ void start_window_drag(Vrendis2001& window, Qt::MouseButtons buttons);
 using WindowMover = std::function<void(QWidget& window)>;
 void set_window_mover(WindowMover mover);
 
-// For the start-up benchmark only: when VRENDIS_REPORT_FIRST_FIGURE is set, writes one line
-// to standard output as soon as the first figure has been painted.
-void report_first_figure(Vrendis2001& window);
-
 }  // namespace shell

@@ -98,8 +98,6 @@ void wire(Vrendis2001& window) {
 
     QObject::connect(&window, &Vrendis2001::loader_created, &window,
                      [&window](Loader& loader) { wire_loader(window, loader); });
-
-    report_first_figure(window);
 }
 
 void load(Vrendis2001& window) {

@@ -17,13 +17,6 @@ set -uo pipefail
 
 build=${1:?usage: installed.sh <build directory>}
 build=$(cd "$build" && pwd)
-if ! command -v Xvfb >/dev/null; then
-    echo "SKIP: Xvfb is not installed (scripts/bootstrap installs it)"
-    exit 77
-fi
-for tool in xdotool xwininfo import compare setpriv; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing; run scripts/bootstrap"; exit 1; }
-done
 
 root=false
 [ "$(id -u)" = 0 ] && root=true
@@ -34,37 +27,14 @@ fi
 can_mount=false
 [ -n "${VRENDIS_PRIVATE_MOUNTS:-}" ] && can_mount=true
 
-work=$(mktemp -d)
+. "$(dirname "$0")/lib.sh"
+need_x_tools xdotool xwininfo import compare setpriv
 chmod 755 "$work"
-xvfb_pid=
-app_pid=
 mounts=()
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
+extra_cleanup() {
     for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do umount "${mounts[i]}" 2>/dev/null; done
-    chmod -R u+w "$work" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL ($scenario): $*"
-    exit 1
 }
 scenario=install
-
-# Polls a command every 0.1 s for up to $1 seconds.
-wait_for() {
-    local seconds=$1
-    shift
-    local tries=$((seconds * 10))
-    for ((i = 0; i < tries; i++)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
 
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||
@@ -81,30 +51,14 @@ snapshot() {
 }
 snapshot >"$work/installed.before"
 
-exec 3>"$work/display"
 # -noreset: the server would reset whenever its last client (a start, an xdotool call) left, and
 # refuse the next one meanwhile.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-wait_for 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-display=":$(head -n1 "$work/display")"
-export DISPLAY=$display
+start_display -noreset
+display=$DISPLAY
 
 # ---------------------------------------------------------------------------------------------
 # Driving the real window
 
-window=
-find_window() {
-    local id
-    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
-        if xwininfo -id "$id" | grep -q 'Width: 643' && xwininfo -id "$id" | grep -q 'Height: 580'; then
-            window=$id
-            return 0
-        fi
-    done
-    return 1
-}
 visible_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | wc -l; }
 
 area=
@@ -131,8 +85,7 @@ start() {
     app_pid=$!
     wait_for 30 find_window || fail "no 643 x 580 window appeared; log: $(cat "$work/app.log")"
     local left top
-    read -r left top < <(xwininfo -id "$window" |
-        awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
+    read -r left top < <(window_origin)
     # The figure area: 5745 x 6525 twips at (3690, 1230) in the window.
     area="383x435+$((left + 246))+$((top + 82))"
     wait_for 20 settled || fail "the window never settled"

@@ -8,37 +8,8 @@ set -uo pipefail
 
 program_dir=${1:?usage: keeping.sh <program directory> [screenshot folder]}
 shots=${2:-}
-if ! command -v Xvfb >/dev/null; then
-    echo "SKIP: Xvfb is not installed (scripts/bootstrap installs it)"
-    exit 77
-fi
-for tool in openbox xdotool xwininfo xprop xclip import compare identify; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing; run scripts/bootstrap"; exit 1; }
-done
-
-work=$(mktemp -d)
-xvfb_pid= wm_pid= app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-wait_for() {
-    local tries=$(($1 * 10))
-    shift
-    for ((i = 0; i < tries; i++)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+. "$(dirname "$0")/lib.sh"
+need_x_tools openbox xdotool xwininfo xprop xclip import compare identify
 
 cp -r "$program_dir" "$work/program"
 sed -i 's/^Visa_splash=.*\r$/Visa_splash=0\r/' "$work/program/vrendisar.ini"
@@ -46,38 +17,17 @@ rm -f "$work/program/bookmark.dat"
 mkdir -p "$work/home"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
 
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-wait_for 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_for 20 wm_running || fail "openbox did not start"
+start_display
+start_window_manager
 
 export QT_QPA_PLATFORM=xcb
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0:detect_leaks=0"
 (cd "$work" && exec "$work/program/vrendomaten") >"$work/app.log" 2>&1 &
 app_pid=$!
 
-window=
-find_window() {
-    local id
-    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
-        if xwininfo -id "$id" 2>/dev/null | grep -q 'Width: 643' &&
-            xwininfo -id "$id" 2>/dev/null | grep -q 'Height: 580'; then
-            window=$id
-            return 0
-        fi
-    done
-    return 1
-}
 wait_for 30 find_window || fail "no 643 x 580 window appeared; log: $(cat "$work/app.log")"
 xdotool windowactivate --sync "$window" 2>/dev/null
-read -r left top < <(xwininfo -id "$window" |
-    awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
+read -r left top < <(window_origin)
 
 # The figure area and the status bar's ID text, in root coordinates.
 area="383x435+$((left + 246))+$((top + 82))"
@@ -171,6 +121,8 @@ key F11
 view() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | while read -r w; do
     xwininfo -id "$w" 2>/dev/null | grep -q 'Width: 1024' && echo "$w"; done | head -n1; }
 wait_for 10 test -n "$(view)" || fail "F11 opened no full-screen view"
+# Into the view once the window manager has given it the focus, as a user's key would go.
+xdotool windowactivate --sync "$(view)" 2>/dev/null
 xdotool key --window "$(view)" F11
 wait_for 10 test -z "$(view)" || fail "F11 did not close the full-screen view"
 

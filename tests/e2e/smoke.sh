@@ -8,42 +8,8 @@
 set -uo pipefail
 
 program_dir=${1:?usage: smoke.sh <program directory>}
-if ! command -v Xvfb >/dev/null; then
-    echo "SKIP: Xvfb is not installed (scripts/bootstrap installs it)"
-    exit 77
-fi
-for tool in openbox xdotool xwininfo xprop import compare; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing; run scripts/bootstrap"; exit 1; }
-done
-
-work=$(mktemp -d)
-xvfb_pid=
-wm_pid=
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-
-# Polls a command every 0.1 s for up to $1 seconds.
-wait_for() {
-    local seconds=$1
-    shift
-    local tries=$((seconds * 10))
-    for ((i = 0; i < tries; i++)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+. "$(dirname "$0")/lib.sh"
+need_x_tools openbox xdotool xwininfo xprop import compare
 
 # A private copy, so the program never writes into the build tree's profile.
 cp -r "$program_dir" "$work/program"
@@ -53,19 +19,8 @@ printf '[Bookmarks]\r\nCounter=2\r\nbookmark_1=h1c1l1\r\nbookmark_2=h2c2l2\r\n' 
     >"$work/program/bookmark.dat"
 cp "$work/program/bookmark.dat" "$work/bookmarks.before"
 
-# A display of our own: Xvfb picks a free number and tells it through a file descriptor.
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-wait_for 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
-
-# A window manager, as on a desktop: it iconifies, focuses and keeps the client list.
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_for 20 wm_running || fail "openbox did not start: $(cat "$work/openbox.log")"
+start_display
+start_window_manager
 
 # The xcb platform, whatever the test run chose. Under the sanitizers: the keyboard library
 # reads strings that are not NUL-terminated by design (strict string checks flag it), and what
@@ -76,20 +31,8 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0:detec
 app_pid=$!
 
 # The main window: the visible one of 643 x 580.
-window=
-find_window() {
-    local id
-    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
-        if xwininfo -id "$id" | grep -q 'Width: 643' && xwininfo -id "$id" | grep -q 'Height: 580'; then
-            window=$id
-            return 0
-        fi
-    done
-    return 1
-}
 wait_for 30 find_window || fail "no 643 x 580 window appeared; log: $(cat "$work/app.log")"
-read -r left top < <(xwininfo -id "$window" |
-    awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
+read -r left top < <(window_origin)
 
 # The figure area, in root coordinates: 5745 x 6525 twips at (3690, 1230) in the window.
 area="383x435+$((left + 246))+$((top + 82))"

@@ -25,6 +25,10 @@ struct Command {
     bool needs_view = false;
 };
 
+void PrintTo(const Command& command, std::ostream* out) {
+    *out << command.name;
+}
+
 // Everything a command could change.
 struct State {
     QString id, status, pictures, splash, markers, view, slideshow;

@@ -2,15 +2,13 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/program.h"
 #include "layouts/event_hook.h"
 #include "layouts/vrendis2001.h"
-#include "shell/handlers.h"
 
-namespace shell {
+namespace app {
 
 void report_first_figure(Vrendis2001& window) {
-    if (qEnvironmentVariableIsEmpty("VRENDIS_REPORT_FIRST_FIGURE"))
-        return;
     // Watches the head picture until it has been painted with a picture in it.
     layouts::Image* head = window.image_head;
     auto probe = std::make_shared<layouts::EventHook*>(nullptr);
@@ -26,4 +24,4 @@ void report_first_figure(Vrendis2001& window) {
     });
 }
 
-}  // namespace shell
+}  // namespace app

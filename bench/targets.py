@@ -1,0 +1,85 @@
+#!/usr/bin/env python3
+"""Prints the table of performance targets from the JSON results of one scripts/bench run."""
+import json
+import pathlib
+import sys
+
+# (what, file, benchmark name, counter or "time", target, "max" or "min", unit)
+TARGETS = [
+    ("new figure, pictures decoded before / bare decode", "window_bench",
+     "BM_GenerateFigure/repeated", "ratio", 0.2, "max", ""),
+    ("new figure, first showing / bare decode", "window_bench",
+     "BM_GenerateFigure/first", "ratio", 1.1, "max", ""),
+    ("slideshow at 1 ms / empty 1 ms timer", "slideshow_bench",
+     "BM_SlideshowAgainstTimer", "ratio", 0.95, "min", ""),
+    ("head lock click during 1 ms slideshow, p99", "slideshow_bench",
+     "BM_HeadLockDuringSlideshow", "p99_ms", 16, "max", " ms"),
+    ("cold start / bare window + text + JPEG", "startup_bench",
+     "BM_ColdStartToFirstFigure", "ratio_floor", 1.3, "max", ""),
+    ("cold start / bare window", "startup_bench",
+     "BM_ColdStartToFirstFigure", "ratio_bare", 1.6, "max", ""),
+    ("start-up with 100,000 bookmarks / with none", "startup_bench",
+     "BM_ColdStartToFirstFigure", "bookmarks_ratio", 1.2, "max", ""),
+    ("resident memory, 100,000 bookmarks minus none", "startup_bench",
+     "BM_ColdStartToFirstFigure", "bookmarks_extra_MB", 25, "max", " MB"),
+    ("opening the bookmark panel, 100,000 bookmarks", "bookmarks_bench",
+     "BM_OpenBookmarkPanel/100000", "time", 50, "max", " ms"),
+    ("adding a bookmark, 100,000 present / one write", "bookmarks_bench",
+     "BM_AddBookmark/100000", "ratio", 2, "max", ""),
+    ("restoring 100,000 bookmarks / one parse", "bookmarks_bench",
+     "BM_RestoreBookmarkList/100000", "ratio", 1.2, "max", ""),
+    ("checking 3 x 32,767 pictures by header", "check_bench",
+     "BM_CheckLargestCatalogueByHeader", "time", 5000, "max", " ms"),
+    ("slideshow memory growth, 10,000 figures to the end", "soak slideshow_bench",
+     "BM_SlideshowResidentSize", "growth_MB", 2, "max", " MB"),
+]
+
+TO_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
+
+
+def plain_name(run):
+    """The benchmark's name without the run options: "BM_X/100000/manual_time" is "BM_X/100000"."""
+    parts = run.get("run_name", run["name"]).split("/")
+    return "/".join(p for p in parts if ":" not in p and p not in ("manual_time", "real_time"))
+
+
+def figure(runs, name, counter):
+    """The median of the runs of that benchmark, or its only run."""
+    matching = [r for r in runs if plain_name(r) == name]
+    chosen = [r for r in matching if r.get("aggregate_name") == "median"] or matching
+    if not chosen:
+        return None
+    run = chosen[0]
+    if counter == "time":
+        return run["real_time"] * TO_MS[run["time_unit"]]
+    return run.get(counter)
+
+
+def main():
+    folder = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "build/bench/results")
+    runs = {}
+    for path in folder.glob("*.json"):
+        try:
+            runs[path.stem] = json.loads(path.read_text())["benchmarks"]
+        except (ValueError, KeyError):
+            runs[path.stem] = []
+    rows = [("Target", "Measured", "Goal", "Met")]
+    for what, file, name, counter, goal, sense, unit in TARGETS:
+        # The first file that holds the benchmark: the long soak run over the short one.
+        value = next((v for f in file.split() if (v := figure(runs.get(f, []), name, counter))
+                      is not None), None)
+        if value is None:
+            rows.append((what, "not run", f"{'<=' if sense == 'max' else '>='} {goal}{unit}", "-"))
+            continue
+        met = value <= goal if sense == "max" else value >= goal
+        rows.append((what, f"{value:.3g}{unit}", f"{'<=' if sense == 'max' else '>='} {goal}{unit}",
+                     "yes" if met else "NO"))
+    widths = [max(len(row[i]) for row in rows) for i in range(4)]
+    for i, row in enumerate(rows):
+        print("  ".join(cell.ljust(width) for cell, width in zip(row, widths)).rstrip())
+        if i == 0:
+            print("  ".join("-" * width for width in widths))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,87 @@
+# What every end-to-end script shares, sourced at its top:
+#   . "$(dirname "$0")/lib.sh"
+# A scratch folder $work, removed at exit together with every process the script started
+# ($app_pid first, then the display and the window manager, last started first); a script with
+# more to undo defines extra_cleanup. fail, wait_for, the X display and the main window.
+
+# Skips the test (status 77) without Xvfb; fails when another tool it needs is missing.
+need_x_tools() {
+    if ! command -v Xvfb >/dev/null; then
+        echo "SKIP: Xvfb is not installed (scripts/bootstrap installs it)"
+        exit 77
+    fi
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing; run scripts/bootstrap"; exit 1; }
+    done
+}
+
+work=$(mktemp -d)
+app_pid=
+service_pids=()
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    local i
+    for ((i = ${#service_pids[@]} - 1; i >= 0; i--)); do kill "${service_pids[i]}" 2>/dev/null; done
+    wait 2>/dev/null
+    if declare -F extra_cleanup >/dev/null; then extra_cleanup; fi
+    chmod -R u+w "$work" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# $scenario, when the script sets one, names the part that failed.
+fail() {
+    echo "FAIL${scenario:+ ($scenario)}: $*"
+    exit 1
+}
+
+# Polls a command every 0.1 s for up to $1 seconds.
+wait_for() {
+    local tries=$(($1 * 10))
+    shift
+    for ((i = 0; i < tries; i++)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# A display of our own, 1024 x 768: Xvfb picks a free number and tells it through a file
+# descriptor. Extra arguments go to Xvfb.
+start_display() {
+    exec 3>"$work/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" >"$work/xvfb.log" 2>&1 &
+    service_pids+=($!)
+    exec 3>&-
+    wait_for 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    export DISPLAY=":$(head -n1 "$work/display")"
+}
+
+# A window manager, as on a desktop: it iconifies, focuses and keeps the client list.
+start_window_manager() {
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    service_pids+=($!)
+    wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+    wait_for 20 wm_running || fail "openbox did not start: $(cat "$work/openbox.log")"
+}
+
+# The program's main window, the visible one of 643 x 580, into $window; with wait_for.
+window=
+find_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+        if xwininfo -id "$id" 2>/dev/null | grep -q 'Width: 643' &&
+            xwininfo -id "$id" 2>/dev/null | grep -q 'Height: 580'; then
+            window=$id
+            return 0
+        fi
+    done
+    return 1
+}
+
+# The root coordinates of $window's top left corner, as "left top".
+window_origin() {
+    xwininfo -id "$window" |
+        awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'
+}
