@@ -26,7 +26,8 @@ TEST(SwedishTexts, TheSaveDialogSpeaksSwedish) {
 
     QStringList seen;
     for (const QLabel* label : dialog.findChildren<QLabel*>())
-        if (label->isVisible()) seen << label->text();
+        if (label->isVisible())
+            seen << label->text();
     for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
         if (button->isVisible())
             seen << button->text() << button->toolTip();
@@ -42,9 +43,9 @@ TEST(SwedishTexts, TheSaveDialogSpeaksSwedish) {
 
     for (const char* swedish : {"Leta i:", "Avbryt", "Dator"})
         EXPECT_TRUE(seen.contains(QString::fromUtf8(swedish))) << swedish;
-    for (const char* english : {"Look in:", "Cancel", "Computer", "Save", "&Save", "Go back",
-                                "Create a New Folder", "Name", "Size", "Type", "Date Modified",
-                                "File &name:", "Files of type:"})
+    for (const char* english :
+         {"Look in:", "Cancel", "Computer", "Save", "&Save", "Go back", "Create a New Folder",
+          "Name", "Size", "Type", "Date Modified", "File &name:", "Files of type:"})
         EXPECT_FALSE(seen.contains(QString::fromUtf8(english))) << english;
 }
 
