@@ -1,12 +1,10 @@
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include "app/command_line.h"
 #include "app/program.h"
 #include "layouts/vrendis2001.h"
 #include "platform/paths.h"
+#include "platform/swedish_texts.h"
 #include "platform/termination.h"
 
 int main(int argc, char* argv[]) {
@@ -16,11 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     platform::close_windows_on_termination();
     platform::remove_launcher_leftovers();
-    // Every text is Swedish, also those of Qt's own dialogs (the save dialog's buttons).
-    QTranslator qt_swedish;
-    if (qt_swedish.load(QLocale(QLocale::Swedish, QLocale::Sweden), QStringLiteral("qt"),
-                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qt_swedish);
+    platform::install_swedish_qt_texts();
     const std::unique_ptr<Vrendis2001> window = app::open_main_window();
 #ifdef VRENDIS_FIRST_PAINT_PROBE
     app::report_first_figure(*window);
