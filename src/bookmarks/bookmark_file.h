@@ -10,7 +10,7 @@ class Vrendis2001;
 //
 // Section "Bookmarks": "Counter" holds the last number given out, "bookmark_" + number each
 // figure ID. Numbers are never reused: a deleted bookmark leaves a gap that the restore skips.
-// Each row of bokmarken_list keeps its bookmark number as item data (Qt::UserRole).
+// Each row of bokmarken_list keeps its bookmark number as its item data.
 namespace bookmarks {
 
 // Empties the bookmark list and fills it from the file, one row per stored bookmark.

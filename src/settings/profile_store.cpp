@@ -271,22 +271,41 @@ bool delete_profile_key() {
     });
 }
 
-std::vector<std::pair<std::string, std::string>> read_profile_section() {
+bool write_profile_values(const std::vector<std::pair<std::string, std::string>>& values) {
+    std::vector<std::pair<QString, QString>> texts;
+    for (const auto& [key, value] : values) {
+        texts.emplace_back(text_of(key), text_of(value));
+        if (!ProfileFile::can_write(current().section, texts.back().first))
+            return false;
+    }
+    return rewrite_current([&](const ProfileFile& file, const Current& now) {
+        QByteArray bytes = file.bytes();
+        for (const auto& [key, value] : texts)
+            bytes = ProfileFile(bytes).with_value(now.section, key, value);
+        return bytes;
+    });
+}
+
+void visit_profile_section(const SectionVisitor& visit) {
     const Current& now = current();
-    std::vector<std::pair<std::string, std::string>> section;
     if (now.file.isEmpty())
-        return section;
+        return;
     // A file read over another: its keys first, so that the first of a name is the one a read
     // finds.
     for (const QString& path : platform::files_to_read(now.file)) {
-        const auto file = parsed(path);
-        if (!file)
-            continue;
-        const auto entries = file->entries(now.section);
-        section.reserve(section.size() + entries.size());
-        for (const auto& [key, value] : entries)
-            section.emplace_back(key.toStdString(), value.toStdString());
+        if (const auto file = parsed(path)) {
+            file->visit_entries(now.section, [&](QByteArrayView key, QByteArrayView value) {
+                visit(std::string_view(key.data(), std::size_t(key.size())),
+                      std::string_view(value.data(), std::size_t(value.size())));
+            });
+        }
     }
+}
+
+std::vector<std::pair<std::string, std::string>> read_profile_section() {
+    std::vector<std::pair<std::string, std::string>> section;
+    visit_profile_section(
+        [&](std::string_view key, std::string_view value) { section.emplace_back(key, value); });
     return section;
 }
 

@@ -33,10 +33,9 @@ protected:
     // The list as rows of ID and bookmark number.
     std::vector<std::pair<QString, qint64>> rows() {
         std::vector<std::pair<QString, qint64>> all;
-        QListWidget* list = window().bokmarken_list;
+        layouts::ListBox* list = window().bokmarken_list;
         for (int row = 0; row < list->count(); ++row)
-            all.emplace_back(list->item(row)->text(),
-                             list->item(row)->data(Qt::UserRole).toLongLong());
+            all.emplace_back(list->text(row), list->item_data(row));
         return all;
     }
     using Rows = std::vector<std::pair<QString, qint64>>;
@@ -47,7 +46,7 @@ protected:
 }  // namespace
 
 TEST_F(BookmarkFile, NoFileRestoresNothingAndCreatesNothing) {
-    window().bokmarken_list->addItem("old");
+    window().bokmarken_list->add_item("old");
     restore();
     EXPECT_EQ(window().bokmarken_list->count(), 0);
     EXPECT_FALSE(QFile::exists(path()));
@@ -152,15 +151,15 @@ TEST_F(BookmarkFile, DeleteRemovesTheRowUnderThePointerAndNeverReusesItsNumber) 
     restore();
     show_window();
     w.mnuopen2->trigger();
-    QListWidget* list = w.bokmarken_list;
+    layouts::ListBox* list = w.bokmarken_list;
     // No right press: nothing happens.
     w.mnubookmark_delete->trigger();
     EXPECT_EQ(list->count(), 3);
 
     // The same ID twice: the row pressed goes, by its own number.
-    list->setCurrentRow(0);
+    list->set_current_row(0);
     QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::NoModifier,
-                      list->visualItemRect(list->item(2)).center());
+                      list->row_rect(2).center());
     w.mnubookmarks->hide();
     w.mnubookmark_delete->trigger();
     EXPECT_EQ(rows(), (Rows{{"h1c1l1", 1}, {"h2c2l2", 2}}));

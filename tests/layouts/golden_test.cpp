@@ -101,7 +101,8 @@ TEST_F(Golden, MainWindowWithTheIdPanelOpen) {
 
 TEST_F(Golden, MainWindowWithTheBookmarkPanelOpen) {
     Vrendis2001& w = window_with_figure();
-    w.bokmarken_list->addItems({"h2c3l1", "h4c1l5"});
+    w.bokmarken_list->add_item("h2c3l1");
+    w.bokmarken_list->add_item("h4c1l5");
     w.mnuopen2->trigger();
     compare(w, "bookmark_panel");
 }
