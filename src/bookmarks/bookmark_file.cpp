@@ -1,12 +1,16 @@
 #include "bookmarks/bookmark_file.h"
 
+#include <QPointer>
+#include <QTimer>
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <numeric>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "layouts/event_hook.h"
 #include "layouts/list_rows.h"
 #include "layouts/vrendis2001.h"
 #include "platform/dialogs.h"
@@ -192,8 +196,46 @@ bool delete_bookmark(std::int64_t number) {
     return settings::delete_profile_key();
 }
 
+namespace {
+
+// A waiting restore is a timer of the list, started by the window's first paint.
+const QString waiting_restore = QStringLiteral("waiting_restore");
+
+QTimer* restore_waiting(Vrendis2001& window) {
+    return window.bokmarken_list->findChild<QTimer*>(waiting_restore, Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
 void restore_bookmark_list(Vrendis2001& window) {
+    if (QTimer* waiting = restore_waiting(window)) {
+        waiting->setObjectName(QString());
+        waiting->stop();
+        waiting->deleteLater();
+    }
     window.bokmarken_list->set_rows(stored_rows());
+}
+
+void restore_bookmark_list_after_first_paint(Vrendis2001& window) {
+    QPointer<QTimer> waiting = new QTimer(window.bokmarken_list);
+    waiting->setObjectName(waiting_restore);
+    waiting->setSingleShot(true);
+    QObject::connect(waiting, &QTimer::timeout, &window,
+                     [&window] { finish_bookmark_restore(window); });
+    // After the paint, once its events are handled: the first figure is on screen by then.
+    auto hook = std::make_shared<layouts::EventHook*>(nullptr);
+    *hook = new layouts::EventHook(&window, [hook, waiting](QEvent* event) {
+        if (event->type() != QEvent::Paint)
+            return;
+        (*hook)->remove();
+        if (waiting)
+            waiting->start(0);
+    });
+}
+
+void finish_bookmark_restore(Vrendis2001& window) {
+    if (restore_waiting(window))
+        restore_bookmark_list(window);
 }
 
 void add_current_figure(Vrendis2001& window) {
@@ -205,6 +247,7 @@ void add_current_figure(Vrendis2001& window) {
         platform::dialogs().beep();
         return;
     }
+    finish_bookmark_restore(window);
     const QString id = head + chest + legs;
     const Bookmark stored = store_bookmark(id);
     if (stored.id != id) {

@@ -15,6 +15,12 @@ namespace bookmarks {
 
 // Empties the bookmark list and fills it from the file, one row per stored bookmark.
 void restore_bookmark_list(Vrendis2001& window);
+// The same once the window has painted for the first time, so that a long list does not hold
+// back the first figure. The list is hidden until then; whatever needs its rows earlier (opening
+// the panel, adding a bookmark) restores it first with finish_bookmark_restore.
+void restore_bookmark_list_after_first_paint(Vrendis2001& window);
+// Restores the list now when a restore is still waiting; nothing otherwise.
+void finish_bookmark_restore(Vrendis2001& window);
 
 // Stores the shown figure's ID as the next bookmark and appends it to the list. Only beeps
 // before a figure is shown; a bookmark the file did not take is reported, not listed.

@@ -18,6 +18,7 @@ using layouts::visible;
 namespace artwork = layouts::artwork;
 
 void open_panel(Vrendis2001& window) {
+    finish_bookmark_restore(window);
     main_window::shift_figure(window, main_window::bookmark_panel_shift);
     window.bokmark_foldin->setVisible(true);
     window.bookmarks->setVisible(false);

@@ -30,16 +30,9 @@ void ListRows::remove(qsizetype row) {
     std::for_each(ends_.begin() + row, ends_.end(), [length](qsizetype& end) { end -= length; });
 }
 
-void ListRows::squeeze() {
-    characters_.squeeze();
-    ends_.shrink_to_fit();
-    data_.shrink_to_fit();
-}
-
 void ListModel::set_rows(ListRows rows) {
     beginResetModel();
     rows_ = std::move(rows);
-    rows_.squeeze();
     endResetModel();
 }
 
