@@ -41,9 +41,6 @@ void wire(Vrendis2001& window) {
     using layouts::Control;
     using layouts::ListBox;
     using layouts::on;
-    // Rows are one line each: the list need not measure every one of thousands of bookmarks.
-    window.bokmarken_list->setUniformItemSizes(true);
-
     on(window, window.bookmarks, &Control::clicked, bookmarks_Click);
     on(window, window.Image22, &Control::clicked, Image22_Click);
     on(window, window.mnuopen2, &QAction::triggered, mnuopen2_Click);

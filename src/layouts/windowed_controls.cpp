@@ -87,6 +87,8 @@ CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {}
 ListBox::ListBox(QWidget* parent) : QListView(parent), rows_(new ListModel(this)) {
     setModel(rows_);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Rows are one line each: the list need not measure every one of thousands.
+    setUniformItemSizes(true);
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
 }

@@ -62,6 +62,22 @@ TEST_F(ProfileSection, DeletingWhatIsNotThereWritesNothing) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"bookmark.dat"});
 }
 
+TEST_F(ProfileSection, SeveralValuesGoInOneRewriteOrNotAtAll) {
+    put("[Bookmarks]\r\nCounter=1\r\nbookmark_1=h1\r\n[Other]\r\nk=v\r\n");
+    EXPECT_TRUE(write_profile_values({{"counter", "2"}, {"bookmark_2", " h2 "}}));
+    EXPECT_EQ(
+        contents(),
+        "[Bookmarks]\r\nCounter=2\r\nbookmark_1=h1\r\nbookmark_2=\" h2 \"\r\n[Other]\r\nk=v\r\n");
+    // One name that would not read back: nothing is written.
+    EXPECT_FALSE(write_profile_values({{"Counter", "3"}, {"a=b", "x"}}));
+    set_profile_key("Counter");
+    EXPECT_EQ(read_profile(), "2");
+    // A missing file is created with both.
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(path())));
+    EXPECT_TRUE(write_profile_values({{"Counter", "1"}, {"bookmark_1", "h1"}}));
+    EXPECT_EQ(contents(), "[Bookmarks]\r\nCounter=1\r\nbookmark_1=h1\r\n");
+}
+
 TEST_F(ProfileSection, ReadsTheFirstMatchingSectionInFileOrder) {
     EXPECT_TRUE(read_profile_section().empty());
     put("[Other]\r\nx=1\r\n[bookmarks]\r\n; note\r\nCounter = 2\r\nbookmark_2=\"h2\"\r\n"
