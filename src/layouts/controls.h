@@ -224,9 +224,11 @@ public:
     explicit ListBox(QWidget* parent = nullptr);
 
     int count() const;
+    // A row's text and item data; empty and 0 for a row that is not there.
     QString text(int row) const;
     qint64 item_data(int row) const;
     void add_item(const QString& text, qint64 data = 0);
+    // Nothing for a row that is not there.
     void remove_item(int row);
     void clear();
     // Replaces every row at once.
@@ -252,6 +254,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    bool has_row(int row) const;
     ListModel* rows_;
     MouseRule mouse_;
 };

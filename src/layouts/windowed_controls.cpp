@@ -97,12 +97,16 @@ int ListBox::count() const {
     return rows_->rowCount();
 }
 
+bool ListBox::has_row(int row) const {
+    return row >= 0 && row < count();
+}
+
 QString ListBox::text(int row) const {
-    return rows_->rows().text(row).toString();
+    return has_row(row) ? rows_->rows().text(row).toString() : QString();
 }
 
 qint64 ListBox::item_data(int row) const {
-    return rows_->rows().data(row);
+    return has_row(row) ? rows_->rows().data(row) : 0;
 }
 
 void ListBox::add_item(const QString& text, qint64 data) {
@@ -110,7 +114,8 @@ void ListBox::add_item(const QString& text, qint64 data) {
 }
 
 void ListBox::remove_item(int row) {
-    rows_->remove(row);
+    if (has_row(row))
+        rows_->remove(row);
 }
 
 void ListBox::clear() {

@@ -191,6 +191,7 @@ TEST(ListBoxControl, KeepsEachRowsTextAndNumberThroughEveryChange) {
     EXPECT_EQ(resets.count(), 1);
     EXPECT_EQ(inserts.count(), 0);
     list.add_item("h9c9l9", 9);
+    list.remove_item(list.count());  // no such row
     EXPECT_EQ(rows(), (Rows{{"h12c3l7", 1}, {odd, 5}, {"", 7}, {"h1c1l1", big}, {"h9c9l9", 9}}));
     // The view shows the same text, and finds each row where it draws it.
     EXPECT_EQ(list.model()->index(1, 0).data().toString(), odd);
