@@ -290,35 +290,62 @@ bool ProfileFile::can_write(const QString& section_name, const QString& key_name
            !key.startsWith('[');
 }
 
-QByteArray ProfileFile::with_value(const QString& section_name, const QString& key_name,
-                                   const QString& value_text) const {
+QByteArray ProfileFile::with_value(const QString& section, const QString& key,
+                                   const QString& value) const {
+    return with_values(section, {{key, value}});
+}
+
+QByteArray ProfileFile::with_values(const QString& section,
+                                    const std::vector<std::pair<QString, QString>>& values) const {
+    // Each change found on the bytes as the one before left them, all made in one copy with
+    // room for every line a change may add.
+    qsizetype room = 0;
+    for (const auto& [key, value] : values)
+        room += 3 * (section.size() + key.size() + value.size()) + 16;
+    QByteArray out;
+    out.reserve(bytes_.size() + room);
+    out.append(bytes_);
+    for (const auto& [key, value] : values)
+        if (const auto change = ProfileFile(out).change_for(section, key, value))
+            out.replace(change->at, change->length, change->bytes);
+    return out;
+}
+
+std::optional<ProfileFile::Change> ProfileFile::change_for(const QString& section_name,
+                                                           const QString& key_name,
+                                                           const QString& value_text) const {
     if (!can_write(section_name, key_name))
-        return bytes_;
+        return std::nullopt;
     const QString section = clean(section_name), key = clean(key_name);
     const QString value = quoted_if_needed(value_text);
-    const bool windows_1252 = !is_utf8(bytes_.constData(), bytes_.size());
+    // Only a line beyond ASCII depends on how the file is encoded.
+    const auto encode = [this](const QString& line) {
+        const bool ascii =
+            std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x80; });
+        return encoded(line, !ascii && !is_utf8(bytes_.constData(), bytes_.size()));
+    };
 
     const Place place = find(section.toCaseFolded(), key.toCaseFolded());
-    QByteArray out = bytes_;
     if (place.key) {
         // In place, keeping the file's spelling of the key and the line's own line end.
         const Line& line = *place.key;
-        QByteArray rewritten = encoded(name_of(line) + '=' + value, windows_1252);
+        QByteArray rewritten = encode(name_of(line) + '=' + value);
         if (!line.terminated())
             rewritten += "\r\n";
-        out.replace(line.begin, line.end - line.begin, rewritten);
-    } else if (place.anchor) {
-        QByteArray added = encoded(key + '=' + value, windows_1252) + "\r\n";
+        return Change{line.begin, line.end - line.begin, rewritten};
+    }
+    if (place.anchor) {
+        QByteArray added = encode(key + '=' + value) + "\r\n";
         if (!place.anchor->terminated())
             added.prepend("\r\n");
-        out.insert(place.anchor->next, added);
-    } else {
-        if (out.size() > first_line_ && !out.endsWith('\n'))
-            out += "\r\n";
-        out += encoded('[' + section + ']', windows_1252) + "\r\n";
-        out += encoded(key + '=' + value, windows_1252) + "\r\n";
+        return Change{place.anchor->next, 0, added};
     }
-    return out;
+    QByteArray added;
+    if (bytes_.size() > first_line_ && !bytes_.endsWith('\n'))
+        added += "\r\n";
+    added += encode('[' + section + ']') + "\r\n";
+    added += encode(key + '=' + value) + "\r\n";
+    return Change{bytes_.size(), 0, added};
 }
 
 QByteArray ProfileFile::without_key(const QString& section, const QString& key) const {

@@ -38,6 +38,9 @@ public:
     // The file's bytes with key in section set to value (NUL, CR and LF dropped). Unchanged
     // bytes when a name cannot be written so that it reads back (a "=" in a key, say).
     QByteArray with_value(const QString& section, const QString& key, const QString& value) const;
+    // The same for several keys of section in turn, in one copy of the bytes.
+    QByteArray with_values(const QString& section,
+                           const std::vector<std::pair<QString, QString>>& values) const;
     // The file's bytes without the key's lines in section, line ends included.
     QByteArray without_key(const QString& section, const QString& key) const;
 
@@ -54,6 +57,13 @@ public:
 private:
     struct Line;
     struct Place;
+    // Bytes at..at+length replaced by bytes.
+    struct Change {
+        qsizetype at, length;
+        QByteArray bytes;
+    };
+    std::optional<Change> change_for(const QString& section, const QString& key,
+                                     const QString& value) const;
     Line line_at(qsizetype begin) const;
     QString name_of(const Line& line) const;
     QString value_of(const Line& line) const;

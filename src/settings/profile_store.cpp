@@ -279,10 +279,7 @@ bool write_profile_values(const std::vector<std::pair<std::string, std::string>>
             return false;
     }
     return rewrite_current([&](const ProfileFile& file, const Current& now) {
-        QByteArray bytes = file.bytes();
-        for (const auto& [key, value] : texts)
-            bytes = ProfileFile(bytes).with_value(now.section, key, value);
-        return bytes;
+        return file.with_values(now.section, texts);
     });
 }
 
