@@ -15,7 +15,6 @@
 #include "layouts/vrendis2001.h"
 #include "platform/dialogs.h"
 #include "platform/paths.h"
-#include "settings/profile_file.h"
 #include "settings/profile_keys.h"
 #include "settings/profile_store.h"
 #include "settings/text_codec.h"
@@ -130,13 +129,13 @@ layouts::ListRows in_number_order(layouts::ListRows found, bool ordered) {
 // One pass over the section instead of a read per number: the same bookmarks as reading keys 1
 // to the last number in turn, without a walk through every number of a counter edited up to
 // billions. Bookmarks go to rows when given.
-StoredSection read_section(layouts::ListRows* rows) {
+StoredSection read_section(const settings::SectionPass& pass, layouts::ListRows* rows) {
     StoredSection stored;
     bool counter_seen = false;
     layouts::ListRows found;
     // Whether the numbers rise and every bookmark has an ID, as the add writes them.
     bool ordered = true;
-    settings::visit_profile_section([&](std::string_view key, std::string_view value) {
+    pass([&](std::string_view key, std::string_view value) {
         if (is_counter_key(key)) {
             // The first one counts, as for every key.
             if (!counter_seen)
@@ -160,7 +159,7 @@ StoredSection read_section(layouts::ListRows* rows) {
 layouts::ListRows stored_rows() {
     open_bookmark_file();
     layouts::ListRows rows;
-    read_section(&rows);
+    read_section(settings::visit_profile_section, &rows);
     return rows;
 }
 
@@ -177,17 +176,18 @@ std::vector<Bookmark> read_bookmarks() {
 
 Bookmark store_bookmark(const QString& id) {
     open_bookmark_file();
-    settings::ProfileLock lock;
-    // 1 for the first bookmark; after a damaged counter, one above the highest bookmark.
-    const std::int64_t last = read_section(nullptr).last_number();
-    if (last >= std::numeric_limits<std::int64_t>::max() / 10)
-        return {};
-    const std::int64_t number = last + 1;
-    // The counter and the bookmark in one rewrite of the file.
-    const bool stored =
-        settings::write_profile_values({{keys::bookmark_counter, std::to_string(number)},
-                                        {bookmark_key(number), id.toStdString()}});
-    return {number, stored ? id : QString()};
+    std::int64_t number = 0;
+    // The number, the counter and the bookmark in one rewrite of the file.
+    const bool stored = settings::update_profile_section([&](const settings::SectionPass& pass) {
+        // 1 for the first bookmark; after a damaged counter, one above the highest bookmark.
+        const std::int64_t last = read_section(pass, nullptr).last_number();
+        if (last >= std::numeric_limits<std::int64_t>::max() / 10)
+            return settings::ProfileValues{};
+        number = last + 1;
+        return settings::ProfileValues{{keys::bookmark_counter, std::to_string(number)},
+                                       {bookmark_key(number), id.toStdString()}};
+    });
+    return {number, stored && number > 0 ? id : QString()};
 }
 
 bool delete_bookmark(std::int64_t number) {

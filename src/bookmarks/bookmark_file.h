@@ -42,7 +42,7 @@ struct Bookmark {
 std::vector<Bookmark> read_bookmarks();
 
 // Stores id under the next number, one above the larger of "Counter" and the highest bookmark
-// number, so that existing bookmarks never change. Reads and writes under the
+// number, so that existing bookmarks never change. Reads and writes in one rewrite under the
 // file's inter-process lock, so that two copies of the program never take the same number.
 // The result holds the number and what the file holds under it now: id, or empty when the
 // write failed (number 0 when no number could be given out).
