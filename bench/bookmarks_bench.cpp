@@ -6,9 +6,12 @@
 #include <chrono>
 
 #include "bookmarks/bookmark_file.h"
+#include "bookmarks/bookmark_panel.h"
 #include "layouts/vrendis2001.h"
 #include "platform/paths.h"
 #include "settings/profile_file.h"
+#include "settings/profile_store.h"
+#include "window/verbs.h"
 
 namespace {
 
@@ -39,6 +42,13 @@ public:
             out.write(body_ + (flip_ ? "; a\r\n" : "; bb\r\n"));
     }
     QString path() const { return directory_.filePath("bookmark.dat"); }
+    // A copy of the file's current version under another name.
+    QString copy(const QString& name) const {
+        const QString to = directory_.filePath(name);
+        QFile::remove(to);
+        QFile::copy(path(), to);
+        return to;
+    }
 
 private:
     QTemporaryDir directory_;
@@ -88,5 +98,58 @@ BENCHMARK(BM_RestoreBookmarkList)
     ->Arg(100'000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+// Opening the panel with the list just restored, as a click on the tab does, and the repaint
+// that shows it: the list lays out its rows then. Real time in milliseconds.
+void BM_OpenBookmarkPanel(benchmark::State& state) {
+    BookmarkFiles files(static_cast<int>(state.range(0)));
+    files.change();
+    Vrendis2001 window;
+    window.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        main_window::close_bookmark_panel(window);
+        bookmarks::restore_bookmark_list(window);
+        window.repaint();
+        const auto start = std::chrono::steady_clock::now();
+        bookmarks::bookmarks_Click(window);
+        window.repaint();
+        state.SetIterationTime(seconds_since(start));
+    }
+    state.counters["rows"] = window.bokmarken_list->count();
+}
+BENCHMARK(BM_OpenBookmarkPanel)->Arg(100'000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Adding a bookmark of the shown figure to a list and file of `count`. "ratio" is the add over
+// one write of a new key into a file of as many keys, measured alternately in the same run.
+void BM_AddBookmark(benchmark::State& state) {
+    BookmarkFiles files(static_cast<int>(state.range(0)));
+    files.change();
+    const std::string other = files.copy("other.dat").toStdString();
+    Vrendis2001 window;
+    bookmarks::restore_bookmark_list(window);
+    window.Text2->setText("h12");
+    window.Text3->setText("c3");
+    window.Text4->setText("l7");
+    double adding = 0;
+    double writing = 0;
+    std::int64_t written = state.range(0);
+    for (auto _ : state) {
+        auto start = std::chrono::steady_clock::now();
+        bookmarks::add_current_figure(window);
+        const double add_time = seconds_since(start);
+        settings::set_profile_file(other);
+        settings::set_profile_section("Bookmarks");
+        settings::set_profile_key("bookmark_" + std::to_string(++written));
+        start = std::chrono::steady_clock::now();
+        settings::write_profile("h12c3l7");
+        writing += seconds_since(start);
+        adding += add_time;
+        state.SetIterationTime(add_time);
+    }
+    state.counters["rows"] = window.bokmarken_list->count();
+    state.counters["ratio"] = writing > 0 ? adding / writing : 0;
+}
+BENCHMARK(BM_AddBookmark)->Arg(100'000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,16 +1,20 @@
 #include "bookmarks/bookmark_file.h"
 
-#include <QListWidget>
+#include <QPointer>
+#include <QTimer>
 #include <algorithm>
 #include <limits>
+#include <memory>
+#include <numeric>
 #include <optional>
 #include <string>
-#include <unordered_set>
+#include <string_view>
 
+#include "layouts/event_hook.h"
+#include "layouts/list_rows.h"
 #include "layouts/vrendis2001.h"
 #include "platform/dialogs.h"
 #include "platform/paths.h"
-#include "settings/profile_file.h"
 #include "settings/profile_keys.h"
 #include "settings/profile_store.h"
 #include "settings/text_codec.h"
@@ -32,111 +36,158 @@ std::string bookmark_key(std::int64_t number) {
     return keys::bookmark_prefix + std::to_string(number);
 }
 
+bool is_ascii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+char ascii_lower(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+bool ascii_equal_ignoring_case(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return ascii_lower(x) == ascii_lower(y);
+           });
+}
+
+// Whether a key is the counter, its name matched as the store matches names.
+bool is_counter_key(std::string_view key) {
+    if (is_ascii(key))
+        return ascii_equal_ignoring_case(key, keys::bookmark_counter);
+    // Decoded as the store decodes names: QString::fromStdString would drop a leading U+FEFF
+    // and take a key the store never answers for as the counter.
+    return settings::from_utf8(key.data(), qsizetype(key.size()))
+               .compare(QLatin1String(keys::bookmark_counter), Qt::CaseInsensitive) == 0;
+}
+
 // A counter as the file holds it: a whole number of at least 0.
-std::optional<std::int64_t> counter_value(const std::string& text) {
+std::optional<std::int64_t> counter_value(std::string_view text) {
     bool ok = false;
-    const qint64 value = QString::fromStdString(text).trimmed().toLongLong(&ok);
+    const qint64 value =
+        QString::fromUtf8(text.data(), qsizetype(text.size())).trimmed().toLongLong(&ok);
     if (!ok || value < 0)
         return std::nullopt;
     return value;
 }
 
 // The number of a key "bookmark_" + decimal number, written as the add writes it (no sign, no
-// leading zeros), the prefix in any case as the store matches names.
-std::optional<std::int64_t> bookmark_number(const std::string& key) {
-    const std::size_t prefix = std::char_traits<char>::length(keys::bookmark_prefix);
-    if (key.size() <= prefix || key.size() > prefix + 18 || key[prefix] == '0')
-        return std::nullopt;
-    if (QString::fromStdString(key.substr(0, prefix))
-            .compare(QLatin1String(keys::bookmark_prefix), Qt::CaseInsensitive) != 0)
+// leading zeros), the prefix in any case.
+std::optional<std::int64_t> bookmark_number(std::string_view key) {
+    const std::string_view prefix = keys::bookmark_prefix;
+    if (key.size() <= prefix.size() || key.size() > prefix.size() + 18 ||
+        key[prefix.size()] == '0' ||
+        !ascii_equal_ignoring_case(key.substr(0, prefix.size()), prefix))
         return std::nullopt;
     std::int64_t number = 0;
-    for (std::size_t i = prefix; i < key.size(); ++i) {
-        if (key[i] < '0' || key[i] > '9')
+    for (char digit : key.substr(prefix.size())) {
+        if (digit < '0' || digit > '9')
             return std::nullopt;
-        number = number * 10 + (key[i] - '0');
+        number = number * 10 + (digit - '0');
     }
     return number;
 }
 
-void append_row(QListWidget* list, const QString& id, std::int64_t number) {
-    auto* row = new QListWidgetItem(id);
-    row->setData(Qt::UserRole, QVariant::fromValue<qint64>(number));
-    list->addItem(row);
+// A bookmark ID as the list shows it.
+void append_row(layouts::ListRows& rows, std::string_view id, std::int64_t number) {
+    if (is_ascii(id))
+        rows.append(QLatin1StringView(id.data(), qsizetype(id.size())), number);
+    else
+        rows.append(QStringView(QString::fromUtf8(id.data(), qsizetype(id.size()))), number);
 }
 
-}  // namespace
-
-namespace {
-
-// The bookmark section as it stands: the counter and every numbered bookmark key, values empty
-// or not, the first of duplicates counting.
+// The bookmark section as it stands, read in one pass: the counter, the highest bookmark number
+// and, when asked for, the bookmarks with their IDs.
 struct StoredSection {
     std::optional<std::int64_t> counter;
-    std::vector<Bookmark> bookmarks;
+    std::int64_t highest = 0;
 
     // The last number given out: the larger of the counter and the highest bookmark number
     // present, so that a counter lost or edited down never leads to an overwrite.
-    std::int64_t last_number() const {
-        std::int64_t last = counter.value_or(0);
-        for (const Bookmark& bookmark : bookmarks) last = std::max(last, bookmark.number);
-        return last;
-    }
+    std::int64_t last_number() const { return std::max(counter.value_or(0), highest); }
 };
 
-StoredSection read_section() {
-    // One pass over the section instead of a read per number: the same bookmarks as reading
-    // keys 1 to the last number in turn, without a walk through every number of a counter
-    // edited up to billions.
-    const auto section = settings::read_profile_section();
+// The stored bookmarks in number order: of a number written twice the first counts, and one
+// without an ID is no bookmark. A file as the program writes it is in that order already.
+layouts::ListRows in_number_order(layouts::ListRows found, bool ordered) {
+    if (ordered)
+        return found;
+    std::vector<qsizetype> order(std::size_t(found.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](qsizetype a, qsizetype b) { return found.data(a) < found.data(b); });
+    layouts::ListRows sorted;
+    for (std::size_t at = 0; at < order.size(); ++at) {
+        const qsizetype row = order[at];
+        const bool duplicate = at > 0 && found.data(order[at - 1]) == found.data(row);
+        if (!duplicate && !found.text(row).isEmpty())
+            sorted.append(found.text(row), found.data(row));
+    }
+    return sorted;
+}
+
+// One pass over the section instead of a read per number: the same bookmarks as reading keys 1
+// to the last number in turn, without a walk through every number of a counter edited up to
+// billions. Bookmarks go to rows when given.
+StoredSection read_section(const settings::SectionPass& pass, layouts::ListRows* rows) {
     StoredSection stored;
     bool counter_seen = false;
-    stored.bookmarks.reserve(section.size());
-    std::unordered_set<std::int64_t> numbers;
-    numbers.reserve(section.size());
-    for (const auto& [key, value] : section) {
-        // Decoded as the store decodes names: QString::fromStdString would drop a leading
-        // U+FEFF and take a key the store never answers for as the counter.
-        if (settings::from_utf8(key.data(), qsizetype(key.size()))
-                .compare(QLatin1String(keys::bookmark_counter), Qt::CaseInsensitive) == 0) {
+    layouts::ListRows found;
+    // Whether the numbers rise and every bookmark has an ID, as the add writes them.
+    bool ordered = true;
+    pass([&](std::string_view key, std::string_view value) {
+        if (is_counter_key(key)) {
             // The first one counts, as for every key.
             if (!counter_seen)
                 stored.counter = counter_value(value);
             counter_seen = true;
-            continue;
+            return;
         }
         const auto number = bookmark_number(key);
-        if (number && numbers.insert(*number).second)
-            stored.bookmarks.push_back({*number, QString::fromStdString(value)});
-    }
+        if (!number)
+            return;
+        ordered = ordered && *number > stored.highest && !value.empty();
+        stored.highest = std::max(stored.highest, *number);
+        if (rows)
+            append_row(found, value, *number);
+    });
+    if (rows)
+        *rows = in_number_order(std::move(found), ordered);
     return stored;
+}
+
+layouts::ListRows stored_rows() {
+    open_bookmark_file();
+    layouts::ListRows rows;
+    read_section(settings::visit_profile_section, &rows);
+    return rows;
 }
 
 }  // namespace
 
 std::vector<Bookmark> read_bookmarks() {
-    open_bookmark_file();
-    // Every number from 1 to the last one given out is listed; by that rule, every bookmark
-    // present, whatever the counter says.
-    std::vector<Bookmark> found = read_section().bookmarks;
-    std::erase_if(found, [](const Bookmark& b) { return b.id.isEmpty(); });
-    std::sort(found.begin(), found.end(),
-              [](const Bookmark& a, const Bookmark& b) { return a.number < b.number; });
+    const layouts::ListRows rows = stored_rows();
+    std::vector<Bookmark> found;
+    found.reserve(std::size_t(rows.size()));
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        found.push_back({rows.data(row), rows.text(row).toString()});
     return found;
 }
 
 Bookmark store_bookmark(const QString& id) {
     open_bookmark_file();
-    settings::ProfileLock lock;
-    // 1 for the first bookmark; after a damaged counter, one above the highest bookmark.
-    const std::int64_t last = read_section().last_number();
-    if (last >= std::numeric_limits<std::int64_t>::max() / 10)
-        return {};
-    const std::int64_t number = last + 1;
-    settings::write_profile(std::to_string(number));
-    settings::set_profile_key(bookmark_key(number));
-    const bool stored = settings::write_profile(id.toStdString());
-    return {number, stored ? id : QString()};
+    std::int64_t number = 0;
+    // The number, the counter and the bookmark in one rewrite of the file.
+    const bool stored = settings::update_profile_section([&](const settings::SectionPass& pass) {
+        // 1 for the first bookmark; after a damaged counter, one above the highest bookmark.
+        const std::int64_t last = read_section(pass, nullptr).last_number();
+        if (last >= std::numeric_limits<std::int64_t>::max() / 10)
+            return settings::ProfileValues{};
+        number = last + 1;
+        return settings::ProfileValues{{keys::bookmark_counter, std::to_string(number)},
+                                       {bookmark_key(number), id.toStdString()}};
+    });
+    return {number, stored && number > 0 ? id : QString()};
 }
 
 bool delete_bookmark(std::int64_t number) {
@@ -145,18 +196,46 @@ bool delete_bookmark(std::int64_t number) {
     return settings::delete_profile_key();
 }
 
+namespace {
+
+// A waiting restore is a timer of the list, started by the window's first paint.
+const QString waiting_restore = QStringLiteral("waiting_restore");
+
+QTimer* restore_waiting(Vrendis2001& window) {
+    return window.bokmarken_list->findChild<QTimer*>(waiting_restore, Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
 void restore_bookmark_list(Vrendis2001& window) {
-    QListWidget* list = window.bokmarken_list;
-    list->clear();
-    const std::vector<Bookmark> stored = read_bookmarks();
-    // All rows in one insertion, then their numbers: a row at a time costs the view a
-    // notification each.
-    QStringList ids;
-    ids.reserve(qsizetype(stored.size()));
-    for (const Bookmark& bookmark : stored) ids.append(bookmark.id);
-    list->addItems(ids);
-    for (int row = 0; row < list->count(); ++row)
-        list->item(row)->setData(Qt::UserRole, QVariant::fromValue<qint64>(stored[row].number));
+    if (QTimer* waiting = restore_waiting(window)) {
+        waiting->setObjectName(QString());
+        waiting->stop();
+        waiting->deleteLater();
+    }
+    window.bokmarken_list->set_rows(stored_rows());
+}
+
+void restore_bookmark_list_after_first_paint(Vrendis2001& window) {
+    QPointer<QTimer> waiting = new QTimer(window.bokmarken_list);
+    waiting->setObjectName(waiting_restore);
+    waiting->setSingleShot(true);
+    QObject::connect(waiting, &QTimer::timeout, &window,
+                     [&window] { finish_bookmark_restore(window); });
+    // After the paint, once its events are handled: the first figure is on screen by then.
+    auto hook = std::make_shared<layouts::EventHook*>(nullptr);
+    *hook = new layouts::EventHook(&window, [hook, waiting](QEvent* event) {
+        if (event->type() != QEvent::Paint)
+            return;
+        (*hook)->remove();
+        if (waiting)
+            waiting->start(0);
+    });
+}
+
+void finish_bookmark_restore(Vrendis2001& window) {
+    if (restore_waiting(window))
+        restore_bookmark_list(window);
 }
 
 void add_current_figure(Vrendis2001& window) {
@@ -168,6 +247,7 @@ void add_current_figure(Vrendis2001& window) {
         platform::dialogs().beep();
         return;
     }
+    finish_bookmark_restore(window);
     const QString id = head + chest + legs;
     const Bookmark stored = store_bookmark(id);
     if (stored.id != id) {
@@ -175,25 +255,21 @@ void add_current_figure(Vrendis2001& window) {
                                         message_title, platform::MessageIcon::Error);
         return;
     }
-    append_row(window.bokmarken_list, stored.id, stored.number);
+    window.bokmarken_list->add_item(stored.id, stored.number);
 }
 
 void delete_listed_bookmark(Vrendis2001& window, std::int64_t number) {
-    QListWidget* list = window.bokmarken_list;
-    QListWidgetItem* row = nullptr;
-    for (int at = 0; at < list->count() && !row; ++at) {
-        bool numbered = false;
-        if (list->item(at)->data(Qt::UserRole).toLongLong(&numbered) == number && numbered)
-            row = list->item(at);
-    }
-    if (!row)
+    layouts::ListBox* list = window.bokmarken_list;
+    int row = 0;
+    while (row < list->count() && list->item_data(row) != number) ++row;
+    if (row == list->count())
         return;
     if (!delete_bookmark(number)) {
         platform::dialogs().message_box(QStringLiteral("Bokmärket kunde inte raderas."),
                                         message_title, platform::MessageIcon::Error);
         return;
     }
-    delete row;
+    list->remove_item(row);
 }
 
 }  // namespace bookmarks

@@ -10,11 +10,17 @@ class Vrendis2001;
 //
 // Section "Bookmarks": "Counter" holds the last number given out, "bookmark_" + number each
 // figure ID. Numbers are never reused: a deleted bookmark leaves a gap that the restore skips.
-// Each row of bokmarken_list keeps its bookmark number as item data (Qt::UserRole).
+// Each row of bokmarken_list keeps its bookmark number as its item data.
 namespace bookmarks {
 
 // Empties the bookmark list and fills it from the file, one row per stored bookmark.
 void restore_bookmark_list(Vrendis2001& window);
+// The same once the window has painted for the first time, so that a long list does not hold
+// back the first figure. The list is hidden until then; whatever needs its rows earlier (opening
+// the panel, adding a bookmark) restores it first with finish_bookmark_restore.
+void restore_bookmark_list_after_first_paint(Vrendis2001& window);
+// Restores the list now when a restore is still waiting; nothing otherwise.
+void finish_bookmark_restore(Vrendis2001& window);
 
 // Stores the shown figure's ID as the next bookmark and appends it to the list. Only beeps
 // before a figure is shown; a bookmark the file did not take is reported, not listed.
@@ -36,7 +42,7 @@ struct Bookmark {
 std::vector<Bookmark> read_bookmarks();
 
 // Stores id under the next number, one above the larger of "Counter" and the highest bookmark
-// number, so that existing bookmarks never change. Reads and writes under the
+// number, so that existing bookmarks never change. Reads and writes in one rewrite under the
 // file's inter-process lock, so that two copies of the program never take the same number.
 // The result holds the number and what the file holds under it now: id, or empty when the
 // write failed (number 0 when no number could be given out).

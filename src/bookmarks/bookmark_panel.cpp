@@ -1,6 +1,5 @@
 #include "bookmarks/bookmark_panel.h"
 
-#include <QListWidget>
 #include <QMenu>
 #include <vector>
 
@@ -19,6 +18,7 @@ using layouts::visible;
 namespace artwork = layouts::artwork;
 
 void open_panel(Vrendis2001& window) {
+    finish_bookmark_restore(window);
     main_window::shift_figure(window, main_window::bookmark_panel_shift);
     window.bokmark_foldin->setVisible(true);
     window.bookmarks->setVisible(false);
@@ -118,9 +118,9 @@ void mnuopen2_Click(Vrendis2001& window) {
 }
 
 void bokmarken_list_Click(Vrendis2001& window) {
-    const QList<QListWidgetItem*> selected = window.bokmarken_list->selectedItems();
-    if (!selected.isEmpty())
-        show_bookmark(window, selected.front()->text());
+    const int selected = window.bokmarken_list->selected_row();
+    if (selected >= 0)
+        show_bookmark(window, window.bokmarken_list->text(selected));
 }
 
 // The menu acts on the row under the pointer at the right press, never on the selection: the
@@ -128,10 +128,12 @@ void bokmarken_list_Click(Vrendis2001& window) {
 void bokmarken_list_MouseDown(Vrendis2001& window, Qt::MouseButton button, QPoint position) {
     if (button != Qt::RightButton)
         return;
-    const QListWidgetItem* row = window.bokmarken_list->itemAt(position);
-    window.mnubookmark_delete->setData(row ? row->data(Qt::UserRole) : QVariant());
-    window.mnubookmark_delete->setEnabled(row != nullptr);
-    window.mnubookmarks->popup(window.bokmarken_list->viewport()->mapToGlobal(position));
+    layouts::ListBox* list = window.bokmarken_list;
+    const int row = list->row_at(position);
+    window.mnubookmark_delete->setData(row >= 0 ? QVariant::fromValue(list->item_data(row))
+                                                : QVariant());
+    window.mnubookmark_delete->setEnabled(row >= 0);
+    window.mnubookmarks->popup(list->viewport()->mapToGlobal(position));
 }
 
 void mnubokmark_Click(Vrendis2001& window) {
@@ -151,34 +153,33 @@ void mnubookmark_delete_Click(Vrendis2001& window) {
 }
 
 void bokmarken_list_KeyDown(Vrendis2001& window, int& key_code) {
-    QListWidget* list = window.bokmarken_list;
-    const int row = list->currentRow();
-    const bool selected = !list->selectedItems().isEmpty();
+    layouts::ListBox* list = window.bokmarken_list;
+    const int row = list->current_row();
+    const int selected = list->selected_row();
     switch (key_code) {
         case Qt::Key_Up:
         case Qt::Key_Down: {
-            const int next = !selected ? 0 : key_code == Qt::Key_Up ? row - 1 : row + 1;
+            const int next = selected < 0 ? 0 : key_code == Qt::Key_Up ? row - 1 : row + 1;
             if (next < 0 || next >= list->count()) {
                 platform::dialogs().beep();
                 break;
             }
-            list->setCurrentRow(next);
+            list->set_current_row(next);
             bokmarken_list_Click(window);
             break;
         }
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (!selected)
+            if (selected < 0)
                 platform::dialogs().beep();
             else
                 bokmarken_list_Click(window);
             break;
         case Qt::Key_Delete:
-            if (!selected)
+            if (selected < 0)
                 platform::dialogs().beep();
             else
-                delete_listed_bookmark(
-                    window, list->selectedItems().front()->data(Qt::UserRole).toLongLong());
+                delete_listed_bookmark(window, list->item_data(selected));
             break;
         default:
             return;

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QListWidget>
 
 #include "bookmarks/bookmark_panel.h"
 #include "layouts/vrendis2001.h"
@@ -42,13 +41,10 @@ void wire(Vrendis2001& window) {
     using layouts::Control;
     using layouts::ListBox;
     using layouts::on;
-    // Rows are one line each: the list need not measure every one of thousands of bookmarks.
-    window.bokmarken_list->setUniformItemSizes(true);
-
     on(window, window.bookmarks, &Control::clicked, bookmarks_Click);
     on(window, window.Image22, &Control::clicked, Image22_Click);
     on(window, window.mnuopen2, &QAction::triggered, mnuopen2_Click);
-    on(window, window.bokmarken_list, &QListWidget::itemClicked, bokmarken_list_Click);
+    on(window, window.bokmarken_list, &ListBox::clicked, bokmarken_list_Click);
     on(window, window.bokmarken_list, &ListBox::mouse_down, bokmarken_list_MouseDown);
     on(window, window.mnubokmark, &QAction::triggered, mnubokmark_Click);
     on(window, window.mnubookmark_add, &QAction::triggered, mnubookmark_add_Click);

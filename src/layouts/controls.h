@@ -5,7 +5,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
@@ -14,6 +14,8 @@
 #include <QWidget>
 #include <utility>
 #include <vector>
+
+#include "layouts/list_rows.h"
 
 // The control classes the window definitions are built from. Each keeps the properties the
 // handlers read and write (picture, caption, colours, Left and Top in twips) and reports the
@@ -212,10 +214,35 @@ public:
     explicit CheckBox(QWidget* parent = nullptr);
 };
 
-class ListBox : public QListWidget {
+// A list box: rows of text, each with a number kept for the program (its item data), at most
+// one selected. The rows live in a compact model, so that a list of many thousands costs
+// little until it is seen. A left click on a row selects it and reports clicked(); a right
+// press neither selects nor moves the current row.
+class ListBox : public QListView {
     Q_OBJECT
 public:
     explicit ListBox(QWidget* parent = nullptr);
+
+    int count() const;
+    // A row's text and item data; empty and 0 for a row that is not there.
+    QString text(int row) const;
+    qint64 item_data(int row) const;
+    void add_item(const QString& text, qint64 data = 0);
+    // Nothing for a row that is not there.
+    void remove_item(int row);
+    void clear();
+    // Replaces every row at once.
+    void set_rows(ListRows rows);
+
+    // The current row, -1 when there is none; setting it selects that row alone.
+    int current_row() const;
+    void set_current_row(int row);
+    // The selected row, -1 when none is.
+    int selected_row() const;
+    // The row at a point of the viewport, -1 over empty space.
+    int row_at(QPoint position) const;
+    // A row's rectangle in the viewport.
+    QRect row_rect(int row) const;
 
 signals:
     void mouse_down(Qt::MouseButton button, QPoint position);
@@ -227,6 +254,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    bool has_row(int row) const;
+    ListModel* rows_;
     MouseRule mouse_;
 };
 

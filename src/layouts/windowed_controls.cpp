@@ -84,9 +84,67 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event) {
 
 CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {}
 
-ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+ListBox::ListBox(QWidget* parent) : QListView(parent), rows_(new ListModel(this)) {
+    setModel(rows_);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Rows are one line each: the list need not measure every one of thousands.
+    setUniformItemSizes(true);
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
+}
+
+int ListBox::count() const {
+    return rows_->rowCount();
+}
+
+bool ListBox::has_row(int row) const {
+    return row >= 0 && row < count();
+}
+
+QString ListBox::text(int row) const {
+    return has_row(row) ? rows_->rows().text(row).toString() : QString();
+}
+
+qint64 ListBox::item_data(int row) const {
+    return has_row(row) ? rows_->rows().data(row) : 0;
+}
+
+void ListBox::add_item(const QString& text, qint64 data) {
+    rows_->append(text, data);
+}
+
+void ListBox::remove_item(int row) {
+    if (has_row(row))
+        rows_->remove(row);
+}
+
+void ListBox::clear() {
+    rows_->set_rows({});
+}
+
+void ListBox::set_rows(ListRows rows) {
+    rows_->set_rows(std::move(rows));
+}
+
+int ListBox::current_row() const {
+    return currentIndex().row();
+}
+
+void ListBox::set_current_row(int row) {
+    selectionModel()->setCurrentIndex(rows_->index(row), QItemSelectionModel::ClearAndSelect);
+}
+
+int ListBox::selected_row() const {
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.front().row();
+}
+
+int ListBox::row_at(QPoint position) const {
+    return indexAt(position).row();
+}
+
+QRect ListBox::row_rect(int row) const {
+    return visualRect(rows_->index(row));
 }
 
 // A right press asks for the menu: it neither selects nor shows a row.
@@ -94,7 +152,7 @@ void ListBox::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton)
         event->accept();
     else
-        QListWidget::mousePressEvent(event);
+        QListView::mousePressEvent(event);
     mouse_.press(*this, *event);
 }
 
@@ -102,11 +160,11 @@ void ListBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton)
         event->accept();
     else
-        QListWidget::mouseReleaseEvent(event);
+        QListView::mouseReleaseEvent(event);
 }
 
 void ListBox::mouseMoveEvent(QMouseEvent* event) {
-    QListWidget::mouseMoveEvent(event);
+    QListView::mouseMoveEvent(event);
     mouse_.move(*this, *event);
 }
 

@@ -161,9 +161,10 @@ QString ProfileFile::name_of(const Line& line) const {
     return decode(bytes_.constData() + line.name_begin, line.name_end - line.name_begin, line.utf8);
 }
 
-QString ProfileFile::value_of(const Line& line) const {
-    const char* d = bytes_.constData();
-    qsizetype begin = line.value_begin, end = line.value_end;
+namespace {
+
+// A value's bytes as they read: without one pair of matching quotes, up to a NUL.
+QByteArrayView unquoted(const char* d, qsizetype begin, qsizetype end) {
     if (end - begin >= 2 && (d[begin] == '"' || d[begin] == '\'') && d[end - 1] == d[begin]) {
         ++begin;
         --end;
@@ -171,7 +172,46 @@ QString ProfileFile::value_of(const Line& line) const {
     // The old program got a C string: it ends at a NUL.
     if (const void* nul = std::memchr(d + begin, 0, end - begin))
         end = static_cast<const char*>(nul) - d;
-    return capped(decode(d + begin, end - begin, line.utf8));
+    return QByteArrayView(d + begin, end - begin);
+}
+
+}  // namespace
+
+QString ProfileFile::value_of(const Line& line) const {
+    const QByteArrayView value = unquoted(bytes_.constData(), line.value_begin, line.value_end);
+    return capped(decode(value.data(), value.size(), line.utf8));
+}
+
+// value_of() in UTF-8, for a line that is UTF-8: the same characters, capped alike.
+QByteArrayView ProfileFile::utf8_value_of(const Line& line) const {
+    const QByteArrayView value = unquoted(bytes_.constData(), line.value_begin, line.value_end);
+    qsizetype characters = 0;
+    for (qsizetype at = 0; at < value.size(); ++at) {
+        // A character starts at every byte that does not continue one.
+        if ((static_cast<unsigned char>(value[at]) & 0xC0) != 0x80 &&
+            ++characters > max_read_length)
+            return value.first(at);
+    }
+    return value;
+}
+
+// Whether the line's name, case-folded, is folded_name. An ASCII name, the usual case, is
+// compared on its bytes: folding only lowers its letters.
+bool ProfileFile::name_is(const Line& line, const QString& folded_name) const {
+    const char* name = bytes_.constData() + line.name_begin;
+    const qsizetype size = line.name_end - line.name_begin;
+    for (qsizetype i = 0; i < size; ++i)
+        if (static_cast<unsigned char>(name[i]) >= 0x80)
+            return name_of(line).toCaseFolded() == folded_name;
+    if (size != folded_name.size())
+        return false;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = name[i];
+        const char lower = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+        if (folded_name[i].unicode() != char16_t(lower))
+            return false;
+    }
+    return true;
 }
 
 ProfileFile::Place ProfileFile::find(const QString& section, const QString& key) const {
@@ -181,10 +221,10 @@ ProfileFile::Place ProfileFile::find(const QString& section, const QString& key)
         if (line.kind == Line::Section) {
             if (place.anchor)
                 break;  // the end of the first matching section
-            if (name_of(line).toCaseFolded() == section)
+            if (name_is(line, section))
                 place.anchor = line;
         } else if (line.kind == Line::Key && place.anchor) {
-            if (name_of(line).toCaseFolded() == key) {
+            if (name_is(line, key)) {
                 place.key = line;
                 break;
             }
@@ -250,35 +290,62 @@ bool ProfileFile::can_write(const QString& section_name, const QString& key_name
            !key.startsWith('[');
 }
 
-QByteArray ProfileFile::with_value(const QString& section_name, const QString& key_name,
-                                   const QString& value_text) const {
+QByteArray ProfileFile::with_value(const QString& section, const QString& key,
+                                   const QString& value) const {
+    return with_values(section, {{key, value}});
+}
+
+QByteArray ProfileFile::with_values(const QString& section,
+                                    const std::vector<std::pair<QString, QString>>& values) const {
+    // Each change found on the bytes as the one before left them, all made in one copy with
+    // room for every line a change may add.
+    qsizetype room = 0;
+    for (const auto& [key, value] : values)
+        room += 3 * (section.size() + key.size() + value.size()) + 16;
+    QByteArray out;
+    out.reserve(bytes_.size() + room);
+    out.append(bytes_);
+    for (const auto& [key, value] : values)
+        if (const auto change = ProfileFile(out).change_for(section, key, value))
+            out.replace(change->at, change->length, change->bytes);
+    return out;
+}
+
+std::optional<ProfileFile::Change> ProfileFile::change_for(const QString& section_name,
+                                                           const QString& key_name,
+                                                           const QString& value_text) const {
     if (!can_write(section_name, key_name))
-        return bytes_;
+        return std::nullopt;
     const QString section = clean(section_name), key = clean(key_name);
     const QString value = quoted_if_needed(value_text);
-    const bool windows_1252 = !is_utf8(bytes_.constData(), bytes_.size());
+    // Only a line beyond ASCII depends on how the file is encoded.
+    const auto encode = [this](const QString& line) {
+        const bool ascii =
+            std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x80; });
+        return encoded(line, !ascii && !is_utf8(bytes_.constData(), bytes_.size()));
+    };
 
     const Place place = find(section.toCaseFolded(), key.toCaseFolded());
-    QByteArray out = bytes_;
     if (place.key) {
         // In place, keeping the file's spelling of the key and the line's own line end.
         const Line& line = *place.key;
-        QByteArray rewritten = encoded(name_of(line) + '=' + value, windows_1252);
+        QByteArray rewritten = encode(name_of(line) + '=' + value);
         if (!line.terminated())
             rewritten += "\r\n";
-        out.replace(line.begin, line.end - line.begin, rewritten);
-    } else if (place.anchor) {
-        QByteArray added = encoded(key + '=' + value, windows_1252) + "\r\n";
+        return Change{line.begin, line.end - line.begin, rewritten};
+    }
+    if (place.anchor) {
+        QByteArray added = encode(key + '=' + value) + "\r\n";
         if (!place.anchor->terminated())
             added.prepend("\r\n");
-        out.insert(place.anchor->next, added);
-    } else {
-        if (out.size() > first_line_ && !out.endsWith('\n'))
-            out += "\r\n";
-        out += encoded('[' + section + ']', windows_1252) + "\r\n";
-        out += encoded(key + '=' + value, windows_1252) + "\r\n";
+        return Change{place.anchor->next, 0, added};
     }
-    return out;
+    QByteArray added;
+    if (bytes_.size() > first_line_ && !bytes_.endsWith('\n'))
+        added += "\r\n";
+    added += encode('[' + section + ']') + "\r\n";
+    added += encode(key + '=' + value) + "\r\n";
+    return Change{bytes_.size(), 0, added};
 }
 
 QByteArray ProfileFile::without_key(const QString& section, const QString& key) const {
@@ -292,22 +359,26 @@ QByteArray ProfileFile::without_key(const QString& section, const QString& key) 
     }
 }
 
-std::vector<std::pair<QString, QString>> ProfileFile::entries(const QString& section_name) const {
+void ProfileFile::visit_entries(const QString& section_name, const EntryVisitor& visit) const {
     const QString section = folded(section_name);
-    std::vector<std::pair<QString, QString>> found;
     bool inside = false;
     for (qsizetype at = first_line_; at < bytes_.size();) {
         const Line line = line_at(at);
         if (line.kind == Line::Section) {
             if (inside)
                 break;  // only the first matching section counts
-            inside = name_of(line).toCaseFolded() == section;
+            inside = name_is(line, section);
         } else if (line.kind == Line::Key && inside) {
-            found.emplace_back(name_of(line), value_of(line));
+            if (line.utf8) {
+                visit(QByteArrayView(bytes_.constData() + line.name_begin,
+                                     line.name_end - line.name_begin),
+                      utf8_value_of(line));
+            } else {
+                visit(name_of(line).toUtf8(), value_of(line).toUtf8());
+            }
         }
         at = line.next;
     }
-    return found;
 }
 
 }  // namespace settings

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -37,12 +38,18 @@ public:
     // The file's bytes with key in section set to value (NUL, CR and LF dropped). Unchanged
     // bytes when a name cannot be written so that it reads back (a "=" in a key, say).
     QByteArray with_value(const QString& section, const QString& key, const QString& value) const;
+    // The same for several keys of section in turn, in one copy of the bytes.
+    QByteArray with_values(const QString& section,
+                           const std::vector<std::pair<QString, QString>>& values) const;
     // The file's bytes without the key's lines in section, line ends included.
     QByteArray without_key(const QString& section, const QString& key) const;
 
-    // The key lines of section in file order, names as spelled in the file, values as value()
-    // reads them; duplicates too (value() answers with the first).
-    std::vector<std::pair<QString, QString>> entries(const QString& section) const;
+    // Calls visit(name, value) for the key lines of section in file order, the name as spelled
+    // in the file and the value as value() reads it, both in UTF-8 and valid only during the
+    // call; duplicates too (value() answers with the first). One pass, and no copy of a line
+    // that is UTF-8 already: for a caller that wants a whole large section.
+    using EntryVisitor = std::function<void(QByteArrayView name, QByteArrayView value)>;
+    void visit_entries(const QString& section, const EntryVisitor& visit) const;
     // False for names that would not read back as themselves: a "]" in a section name; a "=" in
     // a key or a key that begins with ";" or "[".
     static bool can_write(const QString& section, const QString& key);
@@ -50,9 +57,18 @@ public:
 private:
     struct Line;
     struct Place;
+    // Bytes at..at+length replaced by bytes.
+    struct Change {
+        qsizetype at, length;
+        QByteArray bytes;
+    };
+    std::optional<Change> change_for(const QString& section, const QString& key,
+                                     const QString& value) const;
     Line line_at(qsizetype begin) const;
     QString name_of(const Line& line) const;
     QString value_of(const Line& line) const;
+    QByteArrayView utf8_value_of(const Line& line) const;
+    bool name_is(const Line& line, const QString& folded_name) const;
     Place find(const QString& section, const QString& key) const;
     void build_index() const;
 

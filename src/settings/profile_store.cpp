@@ -271,22 +271,65 @@ bool delete_profile_key() {
     });
 }
 
-std::vector<std::pair<std::string, std::string>> read_profile_section() {
+namespace {
+
+// A visitor of ProfileFile's for one of the store's.
+ProfileFile::EntryVisitor in_utf8(const SectionVisitor& visit) {
+    return [&visit](QByteArrayView key, QByteArrayView value) {
+        visit(std::string_view(key.data(), std::size_t(key.size())),
+              std::string_view(value.data(), std::size_t(value.size())));
+    };
+}
+
+// The values as texts, or nothing when a name would not read back as itself.
+std::optional<std::vector<std::pair<QString, QString>>> writable(const ProfileValues& values) {
+    std::vector<std::pair<QString, QString>> texts;
+    for (const auto& [key, value] : values) {
+        texts.emplace_back(text_of(key), text_of(value));
+        if (!ProfileFile::can_write(current().section, texts.back().first))
+            return std::nullopt;
+    }
+    return texts;
+}
+
+}  // namespace
+
+bool write_profile_values(const ProfileValues& values) {
+    const auto texts = writable(values);
+    if (!texts)
+        return false;
+    return rewrite_current([&](const ProfileFile& file, const Current& now) {
+        return file.with_values(now.section, *texts);
+    });
+}
+
+bool update_profile_section(const std::function<ProfileValues(const SectionPass& pass)>& choose) {
+    bool chosen_writable = true;
+    const bool written = rewrite_current([&](const ProfileFile& file, const Current& now) {
+        const auto texts = writable(choose(
+            [&](const SectionVisitor& visit) { file.visit_entries(now.section, in_utf8(visit)); }));
+        chosen_writable = texts.has_value();
+        return texts ? file.with_values(now.section, *texts) : file.bytes();
+    });
+    return written && chosen_writable;
+}
+
+void visit_profile_section(const SectionVisitor& visit) {
     const Current& now = current();
-    std::vector<std::pair<std::string, std::string>> section;
     if (now.file.isEmpty())
-        return section;
+        return;
     // A file read over another: its keys first, so that the first of a name is the one a read
     // finds.
     for (const QString& path : platform::files_to_read(now.file)) {
-        const auto file = parsed(path);
-        if (!file)
-            continue;
-        const auto entries = file->entries(now.section);
-        section.reserve(section.size() + entries.size());
-        for (const auto& [key, value] : entries)
-            section.emplace_back(key.toStdString(), value.toStdString());
+        if (const auto file = parsed(path))
+            file->visit_entries(now.section, in_utf8(visit));
     }
+}
+
+std::vector<std::pair<std::string, std::string>> read_profile_section() {
+    std::vector<std::pair<std::string, std::string>> section;
+    visit_profile_section(
+        [&](std::string_view key, std::string_view value) { section.emplace_back(key, value); });
     return section;
 }
 

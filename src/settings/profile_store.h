@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -34,6 +36,12 @@ std::string read_profile();
 // that would not read back as itself.
 bool write_profile(const std::string& value);
 
+// Stores each value under its key in the current section, as write_profile does, in one rewrite
+// of the file: a reader sees all of them or none. False, and nothing written, when a name would
+// not read back as itself.
+using ProfileValues = std::vector<std::pair<std::string, std::string>>;
+bool write_profile_values(const ProfileValues& values);
+
 // Removes the current key from the current section of the current file, keeping every other
 // byte. Crash-safe and locked like a write; nothing happens when the key is not there. Only the
 // file written to loses it: a user's copy, and the installed profile's value shows again. True
@@ -45,6 +53,19 @@ bool delete_profile_key();
 // section is missing. One pass over the file, for callers that want the whole section. A user's
 // copy comes before the installed file it is read over, so the first of a name still wins.
 std::vector<std::pair<std::string, std::string>> read_profile_section();
+
+// The same keys and values, handed to visit one at a time instead of listed: views that are
+// valid only during the call. For a caller that wants one pass over a large section.
+using SectionVisitor = std::function<void(std::string_view key, std::string_view value)>;
+void visit_profile_section(const SectionVisitor& visit);
+
+// Stores the values that choose picks after its pass over the current section, as
+// write_profile_values does, with the pass and the rewrite on the same bytes under the file's
+// lock: for values that depend on the others, such as the next free number. The pass sees the
+// file written to alone, not an installed file read beneath it. True, writing nothing, when
+// choose picks nothing.
+using SectionPass = std::function<void(const SectionVisitor& visit)>;
+bool update_profile_section(const std::function<ProfileValues(const SectionPass& pass)>& choose);
 
 // Holds the inter-process lock of the current file ("<file>.lock") for as long as it lives, so
 // that a caller can make several store calls (read a counter, write the next key) that no other

@@ -1,6 +1,7 @@
 #include "settings/text_codec.h"
 
 #include <QStringDecoder>
+#include <cstdint>
 #include <cstring>
 
 namespace settings {
@@ -52,6 +53,12 @@ bool is_utf8(const char* data, qsizetype size) {
     const auto* p = reinterpret_cast<const unsigned char*>(data);
     const auto* end = p + size;
     while (p < end) {
+        // Eight ASCII bytes at a time, the usual case.
+        std::uint64_t eight;
+        if (end - p >= 8 && (std::memcpy(&eight, p, 8), (eight & 0x8080808080808080u) == 0)) {
+            p += 8;
+            continue;
+        }
         const unsigned char c = *p++;
         if (c < 0x80)
             continue;

@@ -100,7 +100,7 @@ QSystemTrayIcon* tray_icon(Vrendis2001& window) {
 
 void Form_Load(Vrendis2001& window) {
     register_tray_icon(window);
-    bookmarks::restore_bookmark_list(window);
+    bookmarks::restore_bookmark_list_after_first_paint(window);
 
     const QString heads = read_program_profile(ProgramKey::head_count);
     const QString chests = read_program_profile(ProgramKey::chest_count);

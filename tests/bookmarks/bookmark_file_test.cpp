@@ -33,10 +33,9 @@ protected:
     // The list as rows of ID and bookmark number.
     std::vector<std::pair<QString, qint64>> rows() {
         std::vector<std::pair<QString, qint64>> all;
-        QListWidget* list = window().bokmarken_list;
+        layouts::ListBox* list = window().bokmarken_list;
         for (int row = 0; row < list->count(); ++row)
-            all.emplace_back(list->item(row)->text(),
-                             list->item(row)->data(Qt::UserRole).toLongLong());
+            all.emplace_back(list->text(row), list->item_data(row));
         return all;
     }
     using Rows = std::vector<std::pair<QString, qint64>>;
@@ -47,7 +46,7 @@ protected:
 }  // namespace
 
 TEST_F(BookmarkFile, NoFileRestoresNothingAndCreatesNothing) {
-    window().bokmarken_list->addItem("old");
+    window().bokmarken_list->add_item("old");
     restore();
     EXPECT_EQ(window().bokmarken_list->count(), 0);
     EXPECT_FALSE(QFile::exists(path()));
@@ -64,6 +63,11 @@ TEST_F(BookmarkFile, RestoresInNumberOrderSkippingGapsAndStrays) {
     put("[Bookmarks]\r\nCounter=1\r\nbookmark_1=h1c2l3\r\n");
     restore();
     EXPECT_EQ(rows(), (Rows{{"h1c2l3", 1}}));
+
+    // Hand-edited IDs come back exactly, in UTF-8 or Windows-1252 alike.
+    put("[Bookmarks]\r\nbookmark_1=h\xC3\xB6\xE2\x82\xAC c1\r\nbookmark_2=h\xF6\x80 c2\r\n");
+    restore();
+    EXPECT_EQ(rows(), (Rows{{"hö€ c1", 1}, {"hö€ c2", 2}}));
 }
 
 TEST_F(BookmarkFile, ADamagedCounterNeitherHidesNorOverwritesBookmarks) {
@@ -152,15 +156,15 @@ TEST_F(BookmarkFile, DeleteRemovesTheRowUnderThePointerAndNeverReusesItsNumber) 
     restore();
     show_window();
     w.mnuopen2->trigger();
-    QListWidget* list = w.bokmarken_list;
+    layouts::ListBox* list = w.bokmarken_list;
     // No right press: nothing happens.
     w.mnubookmark_delete->trigger();
     EXPECT_EQ(list->count(), 3);
 
     // The same ID twice: the row pressed goes, by its own number.
-    list->setCurrentRow(0);
+    list->set_current_row(0);
     QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::NoModifier,
-                      list->visualItemRect(list->item(2)).center());
+                      list->row_rect(2).center());
     w.mnubookmarks->hide();
     w.mnubookmark_delete->trigger();
     EXPECT_EQ(rows(), (Rows{{"h1c1l1", 1}, {"h2c2l2", 2}}));
@@ -174,6 +178,34 @@ TEST_F(BookmarkFile, DeleteRemovesTheRowUnderThePointerAndNeverReusesItsNumber) 
     EXPECT_EQ(rows(), (Rows{{"h1c1l1", 1}, {"h2c2l2", 2}, {"h1c1l1", 4}}));
     EXPECT_TRUE(dialogs.boxes.empty());
 }
+
+// At start the list fills once the window has painted; whatever needs it sooner fills it first.
+class FirstUse : public BookmarkFile, public testing::WithParamInterface<const char*> {};
+
+TEST_P(FirstUse, FindsTheStoredBookmarks) {
+    put("[Bookmarks]\r\nCounter=2\r\nbookmark_1=h1c2l3\r\nbookmark_2=h2c2l2\r\n");
+    Vrendis2001& w = window();
+    EXPECT_EQ(rows(), Rows{});
+    const std::string use = GetParam();
+    Rows expected = {{"h1c2l3", 1}, {"h2c2l2", 2}};
+    if (use == "paint") {
+        show_window();
+        QCoreApplication::processEvents();
+    } else if (use == "panel") {
+        w.mnuopen2->trigger();
+    } else {
+        w.mnubokmark->trigger();
+        expected.emplace_back("h1c1l1", 3);
+    }
+    EXPECT_EQ(rows(), expected);
+    // Once only: a later paint or opening lists nothing twice.
+    show_window();
+    w.mnuopen2->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(rows(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(BookmarkFile, FirstUse, testing::Values("paint", "panel", "add"));
 
 TEST_F(BookmarkFile, TwoProgramsAddingAtOnceLoseNothing) {
     QProcess first, second;

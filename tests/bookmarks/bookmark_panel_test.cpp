@@ -27,9 +27,8 @@ protected:
 
     void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
     void click_row(int row, Qt::MouseButton button = Qt::LeftButton) {
-        QListWidget* list = window().bokmarken_list;
-        QTest::mouseClick(list->viewport(), button, Qt::NoModifier,
-                          list->visualItemRect(list->item(row)).center());
+        layouts::ListBox* list = window().bokmarken_list;
+        QTest::mouseClick(list->viewport(), button, Qt::NoModifier, list->row_rect(row).center());
     }
     std::vector<int> figure_lefts() {
         Vrendis2001& w = window();
@@ -154,19 +153,19 @@ TEST_F(BookmarkPanel, ARightClickPopsUpTheBookmarkMenu) {
     EXPECT_TRUE(w.mnubookmark_delete->isEnabled());
     // A right press neither selects nor shows a row.
     EXPECT_EQ(status(), before);
-    EXPECT_TRUE(w.bokmarken_list->selectedItems().isEmpty());
+    EXPECT_EQ(w.bokmarken_list->selected_row(), -1);
     w.mnubookmarks->hide();
     // "Radera bokmärke" deletes the row pressed.
     w.mnubookmark_delete->trigger();
     ASSERT_EQ(w.bokmarken_list->count(), 3);
-    EXPECT_EQ(w.bokmarken_list->item(1)->text(), "h9c2l3");
+    EXPECT_EQ(w.bokmarken_list->text(1), "h9c2l3");
 }
 
 TEST_F(BookmarkPanel, TheMenuOverEmptySpaceDeletesNothing) {
     Vrendis2001& w = window();
     w.mnuopen2->trigger();
     click_row(1);
-    QListWidget* list = w.bokmarken_list;
+    layouts::ListBox* list = w.bokmarken_list;
     QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::NoModifier,
                       QPoint(20, list->viewport()->height() - 20));
     EXPECT_TRUE(w.mnubookmarks->isVisible());

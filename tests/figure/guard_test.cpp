@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QListWidget>
 #include <functional>
 #include <string>
 
@@ -57,8 +56,8 @@ protected:
         // Any draw from here on would pick a part other than the first figure's.
         random.script({0.9f});
         for (layouts::TextBox* box : {w.Text5, w.Text6, w.Text7}) box->setText("2");
-        w.bokmarken_list->addItem("h2c2l2");
-        w.bokmarken_list->setCurrentRow(0);
+        w.bokmarken_list->add_item("h2c2l2");
+        w.bokmarken_list->set_current_row(0);
         for (QWidget* splash :
              std::initializer_list<QWidget*>{w.vrendis_splash, w.Check1, w.Label35})
             splash->setVisible(true);
@@ -140,8 +139,8 @@ const Command commands[] = {
     {"Image13_typed_id", [](Vrendis2001& w) { click(w.Image13); }},
     {"mnucreatevrendis", [](Vrendis2001& w) { w.mnucreatevrendis->trigger(); }, true, true},
     {"bookmark_row",
-     [](Vrendis2001& w) { emit w.bokmarken_list->itemClicked(w.bokmarken_list->item(0)); }, true,
-     true},
+     [](Vrendis2001& w) { emit w.bokmarken_list->clicked(w.bokmarken_list->model()->index(0, 0)); },
+     true, true},
     {"Slideshow_Clock", [](Vrendis2001& w) { emit w.Slideshow_Clock->tick(); }, false},
     {"Image19_start_stop", [](Vrendis2001& w) { click(w.Image19); }, false},
     {"mnustartslideshow", [](Vrendis2001& w) { w.mnustartslideshow->trigger(); }, false},

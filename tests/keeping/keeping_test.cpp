@@ -211,7 +211,7 @@ TEST_F(Keeping, BookmarkListKeysSelectShowAndDelete) {
     out.close();
     Vrendis2001& w = window();
     bookmarks::restore_bookmark_list(w);
-    QListWidget* list = w.bokmarken_list;
+    layouts::ListBox* list = w.bokmarken_list;
     w.mnuopen2->trigger();
     list->setFocus();
 
@@ -230,7 +230,7 @@ TEST_F(Keeping, BookmarkListKeysSelectShowAndDelete) {
 
     QTest::keyClick(list, Qt::Key_Delete);
     ASSERT_EQ(list->count(), 2);
-    EXPECT_EQ(list->item(1)->text(), "h4c1l4");
+    EXPECT_EQ(list->text(1), "h4c1l4");
     std::vector<QString> ids;
     for (const bookmarks::Bookmark& kept : bookmarks::read_bookmarks()) ids.push_back(kept.id);
     EXPECT_EQ(ids, (std::vector<QString>{"h2c2l2", "h4c1l4"}));

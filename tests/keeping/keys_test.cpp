@@ -174,7 +174,7 @@ TEST_P(Keys, ActOrBeepAndChangeNothing) {
             break;
         case Command::bookmark:
             ASSERT_EQ(w.bokmarken_list->count(), before.bookmarks + 1);
-            EXPECT_EQ(w.bokmarken_list->item(before.bookmarks)->text(), "h1c1l1");
+            EXPECT_EQ(w.bokmarken_list->text(before.bookmarks), "h1c1l1");
             break;
         case Command::fullscreen:
             ASSERT_FALSE(w.fullscreen.isNull());

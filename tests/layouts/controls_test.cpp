@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <limits>
 
 #include "layouts/artwork.h"
 #include "support/program_fixture.h"
@@ -160,6 +161,57 @@ TEST(StatusBarControl, NumbersItsPanelsFromOne) {
     EXPECT_EQ(bar.panel_text(1), "b");
     EXPECT_FALSE(bar.panel_text(2).isEmpty());
     EXPECT_EQ(bar.panel_text(0), QString());
+}
+
+TEST(ListBoxControl, KeepsEachRowsTextAndNumberThroughEveryChange) {
+    ListBox list;
+    list.resize(200, 120);
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    using Rows = std::vector<std::pair<QString, qint64>>;
+    const auto rows = [&list] {
+        Rows all;
+        for (int row = 0; row < list.count(); ++row)
+            all.emplace_back(list.text(row), list.item_data(row));
+        return all;
+    };
+    const qint64 big = std::numeric_limits<qint64>::max();
+    // A hand-edited text may hold anything: it stays exactly as given.
+    const QString odd = QString::fromUtf8("\xEF\xBB\xBFhö1c2l3 😀") + QChar(0);
+
+    ListRows filled;
+    filled.append(QLatin1StringView("h12c3l7"), 1);
+    filled.append(QStringView(odd), 5);
+    filled.append(QLatin1StringView(""), 7);
+    filled.append(QLatin1StringView("h1c1l1"), big);
+    // All rows arrive as one reset, not a notification a row.
+    QSignalSpy resets(list.model(), &QAbstractItemModel::modelReset);
+    QSignalSpy inserts(list.model(), &QAbstractItemModel::rowsInserted);
+    list.set_rows(std::move(filled));
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(inserts.count(), 0);
+    list.add_item("h9c9l9", 9);
+    list.remove_item(list.count());  // no such row
+    EXPECT_EQ(rows(), (Rows{{"h12c3l7", 1}, {odd, 5}, {"", 7}, {"h1c1l1", big}, {"h9c9l9", 9}}));
+    // The view shows the same text, and finds each row where it draws it.
+    EXPECT_EQ(list.model()->index(1, 0).data().toString(), odd);
+    for (int row = 0; row < list.count(); ++row)
+        EXPECT_EQ(list.row_at(list.row_rect(row).center()), row);
+    EXPECT_EQ(list.row_at(QPoint(5, list.viewport()->height() - 2)), -1);
+
+    // Rows removed before and after the selection: the rest keep their texts and numbers, and
+    // the selection stays on its row.
+    list.set_current_row(3);
+    list.remove_item(1);
+    EXPECT_EQ(rows(), (Rows{{"h12c3l7", 1}, {"", 7}, {"h1c1l1", big}, {"h9c9l9", 9}}));
+    EXPECT_EQ(list.selected_row(), 2);
+    list.remove_item(3);
+    list.remove_item(0);
+    EXPECT_EQ(rows(), (Rows{{"", 7}, {"h1c1l1", big}}));
+    EXPECT_EQ(list.selected_row(), 1);
+    list.clear();
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_EQ(list.current_row(), -1);
 }
 
 // A double click as the platform delivers it (press, release, double click, release) clicks

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <cstdlib>
 
@@ -101,7 +102,10 @@ TEST_F(Golden, MainWindowWithTheIdPanelOpen) {
 
 TEST_F(Golden, MainWindowWithTheBookmarkPanelOpen) {
     Vrendis2001& w = window_with_figure();
-    w.bokmarken_list->addItems({"h2c3l1", "h4c1l5"});
+    QFile bookmarks(program.file("\\bookmark.dat"));
+    ASSERT_TRUE(bookmarks.open(QIODevice::WriteOnly));
+    bookmarks.write("[Bookmarks]\r\nCounter=2\r\nbookmark_1=h2c3l1\r\nbookmark_2=h4c1l5\r\n");
+    bookmarks.close();
     w.mnuopen2->trigger();
     compare(w, "bookmark_panel");
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <optional>
 
 #include "settings/text_codec.h"
 
@@ -36,6 +37,13 @@ TEST_P(Read, GivesWhatWindowsGave) {
     const ProfileFile file(c.file);
     EXPECT_EQ(file.value(c.section, c.key), c.expected);
     EXPECT_EQ(file.value_by_scan(c.section, c.key), c.expected);
+    // A pass over the whole section reads the same: the first line of the key.
+    std::optional<QString> passed;
+    file.visit_entries(c.section, [&](QByteArrayView name, QByteArrayView value) {
+        if (!passed && QString::fromUtf8(name).toCaseFolded() == c.key.trimmed().toCaseFolded())
+            passed = QString::fromUtf8(value);
+    });
+    EXPECT_EQ(passed.value_or(QString()), c.expected);
 }
 
 const QString a300(300, 'a');

@@ -62,6 +62,32 @@ TEST_F(ProfileSection, DeletingWhatIsNotThereWritesNothing) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"bookmark.dat"});
 }
 
+TEST_F(ProfileSection, SeveralValuesGoInOneRewriteOrNotAtAll) {
+    put("[Bookmarks]\r\nCounter=1\r\nbookmark_1=h1\r\n[Other]\r\nk=v\r\n");
+    EXPECT_TRUE(write_profile_values({{"counter", "2"}, {"bookmark_2", " h2 "}}));
+    EXPECT_EQ(
+        contents(),
+        "[Bookmarks]\r\nCounter=2\r\nbookmark_1=h1\r\nbookmark_2=\" h2 \"\r\n[Other]\r\nk=v\r\n");
+    // One name that would not read back: nothing is written.
+    EXPECT_FALSE(write_profile_values({{"Counter", "3"}, {"a=b", "x"}}));
+    set_profile_key("Counter");
+    EXPECT_EQ(read_profile(), "2");
+    // Values picked from the section as the rewrite finds it.
+    const auto next_key = [](const SectionPass& pass) {
+        int keys = 0;
+        pass([&](std::string_view, std::string_view) { ++keys; });
+        return ProfileValues{{"key_" + std::to_string(keys), "x"}};
+    };
+    EXPECT_TRUE(update_profile_section(next_key));
+    EXPECT_TRUE(contents().contains("bookmark_2=\" h2 \"\r\nkey_3=x\r\n[Other]"));
+    // A missing file: nothing picked creates nothing, a pick creates it.
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(path())));
+    EXPECT_TRUE(update_profile_section([](const SectionPass&) { return ProfileValues{}; }));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path())));
+    EXPECT_TRUE(update_profile_section(next_key));
+    EXPECT_EQ(contents(), "[Bookmarks]\r\nkey_0=x\r\n");
+}
+
 TEST_F(ProfileSection, ReadsTheFirstMatchingSectionInFileOrder) {
     EXPECT_TRUE(read_profile_section().empty());
     put("[Other]\r\nx=1\r\n[bookmarks]\r\n; note\r\nCounter = 2\r\nbookmark_2=\"h2\"\r\n"
