@@ -20,12 +20,7 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$wo
 start_display
 start_window_manager
 
-export QT_QPA_PLATFORM=xcb
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0:detect_leaks=0"
-(cd "$work" && exec "$work/program/vrendomaten") >"$work/app.log" 2>&1 &
-app_pid=$!
-
-wait_for 30 find_window || fail "no 643 x 580 window appeared; log: $(cat "$work/app.log")"
+start_program
 xdotool windowactivate --sync "$window" 2>/dev/null
 read -r left top < <(window_origin)
 

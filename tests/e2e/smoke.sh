@@ -22,16 +22,7 @@ cp "$work/program/bookmark.dat" "$work/bookmarks.before"
 start_display
 start_window_manager
 
-# The xcb platform, whatever the test run chose. Under the sanitizers: the keyboard library
-# reads strings that are not NUL-terminated by design (strict string checks flag it), and what
-# the display libraries keep at exit is no concern here; the unit tests check our own memory.
-export QT_QPA_PLATFORM=xcb
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0:detect_leaks=0"
-(cd "$work" && exec "$work/program/vrendomaten") >"$work/app.log" 2>&1 &
-app_pid=$!
-
-# The main window: the visible one of 643 x 580.
-wait_for 30 find_window || fail "no 643 x 580 window appeared; log: $(cat "$work/app.log")"
+start_program
 read -r left top < <(window_origin)
 
 # The figure area, in root coordinates: 5745 x 6525 twips at (3690, 1230) in the window.
