@@ -106,12 +106,7 @@ save_bookmark() {
 
 quit() {
     click 616 11
-    exited() { ! kill -0 "$app_pid" 2>/dev/null; }
-    wait_for 20 exited || fail "the program did not end after Avsluta"
-    wait "$app_pid"
-    local status=$?
-    app_pid=
-    [ "$status" = 0 ] || fail "exit status $status; log: $(cat "$work/app.log")"
+    expect_clean_exit Avsluta
 }
 
 holds() { grep -qF -- "$2" "$1" 2>/dev/null; }

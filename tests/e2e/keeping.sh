@@ -122,10 +122,5 @@ xdotool key --window "$(view)" F11
 wait_for 10 test -z "$(view)" || fail "F11 did not close the full-screen view"
 
 xdotool mousemove --window "$window" 616 11 click 1
-exited() { ! kill -0 "$app_pid" 2>/dev/null; }
-wait_for 20 exited || fail "the program did not end after Avsluta"
-wait "$app_pid"
-status=$?
-app_pid=
-[ "$status" = 0 ] || fail "exit status $status; log: $(cat "$work/app.log")"
+expect_clean_exit Avsluta
 echo "PASS"

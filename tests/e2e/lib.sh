@@ -93,6 +93,17 @@ start_program() {
     wait_for 30 find_window || fail "no 643 x 580 window appeared; log: $(cat "$work/app.log")"
 }
 
+# Waits for the program to end after what $1 names (a click on "Avsluta", say) and fails unless
+# it ended with status 0.
+expect_clean_exit() {
+    exited() { ! kill -0 "$app_pid" 2>/dev/null; }
+    wait_for 20 exited || fail "the program did not end after $1"
+    wait "$app_pid"
+    local status=$?
+    app_pid=
+    [ "$status" = 0 ] || fail "exit status $status; log: $(cat "$work/app.log")"
+}
+
 # The root coordinates of $window's top left corner, as "left top".
 window_origin() {
     xwininfo -id "$window" |

@@ -108,10 +108,5 @@ wait_for 10 restored || fail "activating the loader did not restore the window"
 
 # "Avsluta" in the caption strip ends the program.
 xdotool mousemove --window "$window" 616 11 click 1
-exited() { ! kill -0 "$app_pid" 2>/dev/null; }
-wait_for 20 exited || fail "the program did not end after Avsluta"
-wait "$app_pid"
-status=$?
-app_pid=
-[ "$status" = 0 ] || fail "exit status $status; log: $(cat "$work/app.log")"
+expect_clean_exit Avsluta
 echo "PASS"

@@ -72,12 +72,7 @@ mapped() {
 wait_for 30 mapped || fail "no 643 x 580 window in the scene graph: $(cat "$work/scene")"
 
 kill -TERM "$app_pid"
-exited() { ! kill -0 "$app_pid" 2>/dev/null; }
-wait_for 20 exited || fail "the program did not end on SIGTERM"
-wait "$app_pid"
-status=$?
-app_pid=
-[ "$status" = 0 ] || fail "exit status $status; log: $(cat "$work/app.log")"
+expect_clean_exit SIGTERM
 echo "PASS vrendomaten: mapped 643 x 580, exit status 0"
 [ "$failed" = 0 ] || fail "UI tests failed on Wayland"
 echo "PASS"
