@@ -51,8 +51,9 @@ wait_for 20 differs || fail "the figure area did not change after the click"
 # taller), nothing may be drawn left of the line's start: those pixels look as in the row 4 above
 # the line, where only the menu's frame and background are. A caption drawn beside the line, the
 # stray "-", differs there.
+# The pop-up is the program's one visible window that is not managed (override-redirect).
 id_menu() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | while read -r w; do
-    xwininfo -id "$w" 2>/dev/null | grep -q 'Width: \(643\|1024\)' || echo "$w"; done | head -n1; }
+    xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' && echo "$w"; done | head -n1; }
 id_menu_open() { [ -n "$(id_menu)" ]; }
 id_menu_closed() { ! id_menu_open; }
 # Prints "<separators> <pixels drawn beside them>" for a picture of a menu.
@@ -72,7 +73,8 @@ separators_and_stray_pixels() {
             for (y = 0; y < h; y++) {
                 if (start[y] < 0 || (y > 0 && start[y - 1] >= 0)) continue
                 rows = 0; from = w
-                while (y + rows < h && start[y + rows] >= 0) { if (start[y + rows] < from) from = start[y + rows]; rows++ }
+                for (; y + rows < h && start[y + rows] >= 0; rows++)
+                    if (start[y + rows] < from) from = start[y + rows]
                 if (rows > 3 || y < 4 || y + rows + 3 > h) continue
                 lines++
                 for (yy = y - 3; yy <= y + rows + 2 && yy < h; yy++)
