@@ -5,7 +5,11 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "layouts/layout_table.h"
+
 namespace {
+
+static_assert(catalogue::sheet_id_colour == layouts::list_grey, "the IDs are in the list's grey");
 
 using catalogue::Part;
 
