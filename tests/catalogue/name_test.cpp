@@ -50,7 +50,6 @@ const NameCase name_cases[] = {
     // 0x6cd35be1300ba343 % 25 + 1 = 5
     {"\u200bAnna", {40, 30, 25}, "h35c18l5"},
     {" \t\u2003\u0085 ", {40, 30, 25}, nullptr},
-    {"", {40, 30, 25}, nullptr},
 };
 
 TEST_P(FigureForName, GivesTheIdWorkedOutByHand) {
