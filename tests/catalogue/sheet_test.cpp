@@ -48,8 +48,8 @@ TEST(Sheet, ComposesTheBookmarksInOrderPageByPage) {
             ASSERT_TRUE(picture.save(read.picture_path(part, std::int16_t(number)), "BMP"));
         }
     }
-    // Its ID is too long for the cell: cut at the end, its letters show at the left; cut
-    // anywhere else, the row would show only the dots, which stand low.
+    // A bookmark without a picture (there is no l3....) and with an ID too long for its cell:
+    // cut at the end, the ID's letters show at the left; cut anywhere else, only dots would.
     const QString long_missing = "h1c2l3" + QString(60, '.');
     const std::vector<QString> ids = {"h1c2l3", "h3c3l1", long_missing, "h2c1l2", "h3c2l1"};
 
