@@ -82,24 +82,6 @@ void show_bookmark(Vrendis2001& window, const QString& row_text) {
     main_window::show_id(window);
 }
 
-IdDigits scan_id(const QString& row_text) {
-    QString t = row_text;
-    t.remove(QLatin1Char('h'));
-    IdDigits digits;
-    const qsizetype c = t.indexOf(QLatin1Char('c'));
-    digits.head = c < 0 ? t : t.left(c);
-    // The chest digits start one place past the head digits, whatever stands there.
-    const qsizetype chest_start = digits.head.size() + 1;
-    if (chest_start < t.size()) {
-        const qsizetype l = t.indexOf(QLatin1Char('l'), chest_start);
-        digits.chest = l < 0 ? t.mid(chest_start) : t.mid(chest_start, l - chest_start);
-    }
-    const qsizetype legs_start = digits.head.size() + digits.chest.size() + 2;
-    if (legs_start < t.size())
-        digits.legs = t.mid(legs_start);
-    return digits;
-}
-
 void bookmarks_Click(Vrendis2001& window) {
     open_panel(window);
 }

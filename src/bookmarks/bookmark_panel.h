@@ -3,6 +3,8 @@
 #include <QPoint>
 #include <QString>
 
+#include "catalogue/figure_id.h"
+
 class Vrendis2001;
 
 // The bookmark panel: the closed tab `bookmarks`, the open panel `bokmark_foldin` with the list
@@ -11,10 +13,8 @@ class Vrendis2001;
 namespace bookmarks {
 
 // The digits of a row's ID: "h12c3l7" gives 12, 3 and 7.
-struct IdDigits {
-    QString head, chest, legs;
-};
-IdDigits scan_id(const QString& row_text);
+using catalogue::IdDigits;
+using catalogue::scan_id;
 
 // Shows the figure of a bookmark's ID text as a row click does, from its slideshow check on:
 // nothing while the slideshow runs or all parts are locked; locked parts stay; a figure whose
