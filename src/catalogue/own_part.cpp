@@ -159,17 +159,19 @@ void mark_border_colour(const QImage& pixels, std::vector<char>& background) {
 
 // Background is what is transparent; in a picture with nothing transparent, the colour of the
 // border as its four corners agree on it.
-Content find_content(const QImage& picture) {
+Content find_content(QImage picture) {
     Content content;
     if (picture.isNull())
         return content;
-    content.pixels = picture.convertToFormat(
-        picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    const bool alpha = picture.hasAlphaChannel();
+    // In place where Qt can: a large picture is not held twice.
+    content.pixels = std::move(picture);
+    content.pixels.convertTo(alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     const int width = content.pixels.width();
     const int height = content.pixels.height();
     content.background.assign(static_cast<std::size_t>(width) * height, 0);
     bool transparent = false;
-    if (picture.hasAlphaChannel()) {
+    if (alpha) {
         for (int y = 0; y < height; ++y) {
             const QRgb* line = reinterpret_cast<const QRgb*>(content.pixels.constScanLine(y));
             for (int x = 0; x < width; ++x) {
@@ -244,7 +246,7 @@ Cutout cut_out(const QString& path) {
         return {QImage(), unreadable(path)};
     if (scaling != Scaling::any && too_many(image.size()))
         return {QImage(), too_large(path)};
-    Content content = find_content(image);
+    Content content = find_content(std::move(image));
     if (content.box.isEmpty())
         return {QImage(), nothing_to_keep()};
 
