@@ -93,7 +93,8 @@ TEST_F(Keeping, SavedAndCopiedPicturesAreTheShownPartsStackedWithoutOverlap) {
 }
 
 // The history paints as a bookmark row does: locked parts stay, the typed boxes are never
-// written, and a figure whose pictures are gone is passed over.
+// written, and a figure whose pictures are gone is passed over. What lies ahead stays until a
+// figure other than the one on show appears.
 TEST_F(Keeping, HistoryPassesOverMissingPicturesAndKeepsLockedParts) {
     Vrendis2001& w = window();
     for (auto [head, chest, leg] : {std::tuple{2, 2, 2}, {3, 3, 3}, {4, 1, 4}}) {
@@ -110,6 +111,8 @@ TEST_F(Keeping, HistoryPassesOverMissingPicturesAndKeepsLockedParts) {
     EXPECT_TRUE(shows(w.image_legs, 'l', 2));
     EXPECT_TRUE(shows(w.image_chest, 'c', 1));
     EXPECT_EQ(w.Text5->text(), "9");
+    // A click on the locked chest writes the same ID again: no new figure, nothing dropped.
+    w.image_chest->clicked();
     w.mnuback->trigger();
     EXPECT_EQ(shown(), "h1c1l1");
     EXPECT_EQ(dialogs.beeps, 0);
