@@ -35,7 +35,8 @@ void plain_strip(Vrendis2001& window) {
 
 namespace {
 
-// The unlocked parts a bookmark would show: each part's ID and picture file.
+// The unlocked parts a bookmark would show: each part's ID and picture file. A part whose
+// digits name no picture has no file.
 struct ShownPart {
     Part part;
     QString id;
@@ -48,9 +49,12 @@ std::vector<ShownPart> unlocked_parts(const Vrendis2001& window, const QString& 
     for (Part part : catalogue::parts) {
         if (main_window::locked(window, part))
             continue;
-        const QString id = QLatin1String(catalogue::letter(part)) + digits[catalogue::index(part)];
+        const QString& number = digits[catalogue::index(part)];
+        const QString id = QLatin1String(catalogue::letter(part)) + number;
         const QString directory = settings::read_program_profile(catalogue::directory_key(part));
-        shown.push_back({part, id, catalogue::picture_path(directory, id)});
+        shown.push_back({part, id,
+                         catalogue::names_picture(number) ? catalogue::picture_path(directory, id)
+                                                          : QString()});
     }
     return shown;
 }
@@ -59,7 +63,7 @@ std::vector<ShownPart> unlocked_parts(const Vrendis2001& window, const QString& 
 
 bool bookmark_showable(const Vrendis2001& window, const QString& row_text) {
     for (const ShownPart& shown : unlocked_parts(window, row_text)) {
-        if (catalogue::load_part(shown.path).isNull())
+        if (shown.path.isEmpty() || catalogue::load_part(shown.path).isNull())
             return false;
     }
     return true;

@@ -18,7 +18,7 @@ IdDigits scan_id(const QString& row_text);
 
 // Shows the figure of a bookmark's ID text as a row click does, from its slideshow check on:
 // nothing while the slideshow runs or all parts are locked; locked parts stay; a figure whose
-// unlocked parts' pictures do not all load only beeps.
+// unlocked parts' pictures do not all load, or whose digits name no picture, only beeps.
 void show_bookmark(Vrendis2001& window, const QString& row_text);
 // Whether the pictures of the ID's unlocked parts all load now.
 bool bookmark_showable(const Vrendis2001& window, const QString& row_text);

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
+#include <filesystem>
 
 #include "bookmarks/bookmark_file.h"
+#include "catalogue/catalogue.h"
 #include "support/program_fixture.h"
 
 using layouts::visible;
@@ -183,3 +186,46 @@ TEST_F(BookmarkPanel, TheMenuOverEmptySpaceDeletesNothing) {
     for (const char* id : {"h2c3l4", "h4c1l5", "h9c2l3", "h5c9l2"})
         EXPECT_TRUE(contents.contains(id)) << id;
 }
+
+// A row's part text names a picture only as one to five decimal digits, taken as they stand.
+// Any other text loads nothing, not even the file it would reach as a path (planted here), and
+// the row only beeps.
+class MalformedRow : public testing_support::WindowTest,
+                     public testing::WithParamInterface<const char*> {};
+
+TEST_P(MalformedRow, LoadsNoPictureAndBeeps) {
+    const QString row = QString::fromUtf8(GetParam());
+    const bookmarks::IdDigits digits = bookmarks::scan_id(row);
+    const QString texts[] = {digits.head, digits.chest, digits.legs};
+    for (catalogue::Part part : catalogue::parts) {
+        const QString path = catalogue::picture_path(
+            settings::read_program_profile(catalogue::directory_key(part)),
+            QLatin1String(catalogue::letter(part)) + texts[catalogue::index(part)]);
+        std::error_code ignored;
+        std::filesystem::create_directories(QFileInfo(path).path().toStdString(), ignored);
+        QFile::copy(program.picture_path(catalogue::letter(part)[0], 1), path);
+        ASSERT_FALSE(catalogue::load_part(path).isNull()) << path.toStdString();
+    }
+    QFile out(program.file("\\bookmark.dat"));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("[Bookmarks]\r\nCounter=1\r\nbookmark_1=" + row.toUtf8() + "\r\n");
+    out.close();
+    Vrendis2001& w = window();
+    show_window();
+    w.mnuopen2->trigger();
+    const QString before = w.StatusBar2->panel_text(1);
+    layouts::ListBox* list = w.bokmarken_list;
+    ASSERT_EQ(list->text(0), row);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->row_rect(0).center());
+    EXPECT_EQ(dialogs.beeps, 1);
+    EXPECT_EQ(w.StatusBar2->panel_text(1), before);
+    EXPECT_EQ(w.Text2->text() + w.Text3->text() + w.Text4->text(), "h1c1l1");
+    EXPECT_TRUE(shows(w.image_head, 'h', 1));
+    EXPECT_TRUE(shows(w.image_chest, 'c', 1));
+    EXPECT_TRUE(shows(w.image_legs, 'l', 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(BookmarkPanel, MalformedRow,
+                         testing::Values("h../../xc1l1", "h1x2c1l1", "h123456c1l1", "h+1c1l1",
+                                         "h 1c1l1", "h1c1 l1", "h1c-1l1", "h1c1l", "h1c\\..\\2l1",
+                                         "h1c1l\xD9\xA1", "h1c1.0l1"));
