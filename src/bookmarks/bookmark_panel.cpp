@@ -158,13 +158,12 @@ void mnubookmark_delete_Click(Vrendis2001& window) {
 
 void bokmarken_list_KeyDown(Vrendis2001& window, int& key_code) {
     layouts::ListBox* list = window.bokmarken_list;
-    const int row = list->current_row();
     const int selected = list->selected_row();
     switch (key_code) {
         case Qt::Key_Up:
         case Qt::Key_Down: {
-            const int next = selected < 0 ? 0 : key_code == Qt::Key_Up ? row - 1 : row + 1;
-            if (next < 0 || next >= list->count()) {
+            const int next = list->row_beside(key_code == Qt::Key_Up ? -1 : +1);
+            if (next < 0) {
                 platform::dialogs().beep();
                 break;
             }
