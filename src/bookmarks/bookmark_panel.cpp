@@ -3,7 +3,7 @@
 #include <QMenu>
 #include <vector>
 
-#include "bookmarks/bookmark_file.h"
+#include "bookmarks/bookmark_list.h"
 #include "catalogue/catalogue.h"
 #include "layouts/artwork.h"
 #include "platform/dialogs.h"

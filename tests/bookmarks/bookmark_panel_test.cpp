@@ -8,8 +8,9 @@
 #include <QTest>
 #include <filesystem>
 
-#include "bookmarks/bookmark_file.h"
+#include "bookmarks/bookmark_list.h"
 #include "catalogue/catalogue.h"
+#include "settings/bookmark_store.h"
 #include "support/program_fixture.h"
 #include "window/verbs.h"
 
@@ -296,7 +297,7 @@ TEST_P(ListSelection, ShowsTheSelectedRowAndOnlyIt) {
         EXPECT_EQ(list->text(test.selected), test.shown);
     }
     EXPECT_EQ(list->count(), test.rows);
-    EXPECT_EQ(std::size_t(test.rows), bookmarks::read_bookmarks().size());
+    EXPECT_EQ(std::size_t(test.rows), settings::read_bookmarks().size());
     EXPECT_EQ(dialogs.beeps, test.beeps);
 }
 

@@ -13,9 +13,10 @@
 #include <QTest>
 #include <csignal>
 
-#include "bookmarks/bookmark_file.h"
+#include "bookmarks/bookmark_list.h"
 #include "catalogue/catalogue.h"
 #include "keeping/picture.h"
+#include "settings/bookmark_store.h"
 #include "support/program_fixture.h"
 #include "window/verbs.h"
 
@@ -235,6 +236,6 @@ TEST_F(Keeping, BookmarkListKeysSelectShowAndDelete) {
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->text(1), "h4c1l4");
     std::vector<QString> ids;
-    for (const bookmarks::Bookmark& kept : bookmarks::read_bookmarks()) ids.push_back(kept.id);
+    for (const settings::Bookmark& kept : settings::read_bookmarks()) ids.push_back(kept.id);
     EXPECT_EQ(ids, (std::vector<QString>{"h2c2l2", "h4c1l4"}));
 }
