@@ -42,6 +42,35 @@ settled() {
 }
 wait_for 20 settled || fail "the splash never settled"
 
+# Before the first figure the keys 1, 2 and 3 only beep: the splash and the status bar stay as
+# they were. The ID menu, opened after the keys, shows that the program has taken them.
+scenario="1, 2 and 3 before the first figure"
+splash_and_status="383x463+$((left + 246))+$((top + 54))"
+splash_shot() { import -window root -crop "$splash_and_status" +repage "$1" 2>/dev/null; }
+id_menu_open() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
+    done
+    return 1
+}
+id_menu_closed() { ! id_menu_open; }
+splash_unchanged() {
+    splash_shot "$work/keys.after.png" &&
+        [ "$(compare -metric AE "$work/keys.before.png" "$work/keys.after.png" null: 2>&1)" = 0 ]
+}
+# The pointer outside the window for both pictures, so that no hover artwork differs.
+xdotool windowactivate --sync "$window" mousemove 0 0 2>/dev/null
+splash_shot "$work/keys.before.png" || fail "no screenshot"
+xdotool key 1 2 3
+xdotool mousemove --window "$window" 401 66 click 1
+wait_for 10 id_menu_open || fail "the ID menu did not open"
+xdotool key Escape
+wait_for 10 id_menu_closed || fail "the ID menu did not close"
+xdotool mousemove 0 0
+wait_for 10 splash_unchanged || fail "the keys changed the splash or the status bar"
+scenario=
+
 # A click on the middle of the photograph closes the splash with a new figure.
 xdotool mousemove --window "$window" 433 295 click 1
 wait_for 20 differs || fail "the figure area did not change after the click"
