@@ -42,7 +42,7 @@ field Maintainer | grep -q '^Vrendomaten developers <.*@.*>$' || fail "Maintaine
 # Computed from the program's libraries, with the versions the build needs.
 depends=$(field Depends)
 packages=$(sed 's/ ([^)]*)//g; s/, /\n/g' <<<"$depends")
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libturbojpeg0; do
     grep -Fqx "$library" <<<"$packages" || fail "Depends lacks $library: $depends"
 done
 # A short description and a long one below it.
