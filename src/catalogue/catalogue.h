@@ -48,7 +48,7 @@ struct Catalogue {
     std::array<QString, 3> count;
     std::array<QString, 3> directory;
 
-    // Reads the three counts, then the three directories.
+    // Reads the three counts and the three directories from one look at the profile.
     static Catalogue read();
 
     const QString& count_of(Part part) const { return count[index(part)]; }
