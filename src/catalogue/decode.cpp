@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
-#include <memory>
 #include <vector>
 
 namespace catalogue {
@@ -14,12 +13,27 @@ namespace {
 // Qt's own limit for a picture it reads: a header may claim any size.
 constexpr qint64 largest_picture_bytes = qint64(256) << 20;
 
-// One decompressor per thread: the check decodes on every core.
-tjhandle decompressor() {
-    thread_local const std::unique_ptr<void, int (*)(tjhandle)> handle(tjInitDecompress(),
-                                                                       tjDestroy);
-    return handle.get();
-}
+// One decompressor per thread (the check decodes on every core), made anew after a failure:
+// some damaged headers ("\xFF\xD8\xFF" and garbage) leave libjpeg-turbo 2.1's decompressor in a
+// state that fails every picture after them.
+class Decompressor {
+public:
+    ~Decompressor() { discard(); }
+    tjhandle get() {
+        if (!handle_)
+            handle_ = tjInitDecompress();
+        return handle_;
+    }
+    void discard() {
+        if (handle_)
+            tjDestroy(handle_);
+        handle_ = nullptr;
+    }
+
+private:
+    tjhandle handle_ = nullptr;
+};
+thread_local Decompressor decompressor;
 
 // CMYK JPEGs (as Adobe writes them, inverted) turned into RGB the way Qt turns them.
 QImage from_cmyk(const std::vector<unsigned char>& cmyk, int width, int height) {
@@ -37,16 +51,7 @@ QImage from_cmyk(const std::vector<unsigned char>& cmyk, int width, int height) 
     return image;
 }
 
-}  // namespace
-
-bool is_jpeg(QByteArrayView bytes) {
-    return bytes.startsWith(QByteArrayView("\xFF\xD8", 2));
-}
-
-QImage decode_jpeg(QByteArrayView bytes) {
-    tjhandle handle = decompressor();
-    if (!handle || !is_jpeg(bytes))
-        return {};
+QImage decode_with(tjhandle handle, QByteArrayView bytes) {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto size = static_cast<unsigned long>(bytes.size());
     int width = 0, height = 0, subsampling = 0, colour_space = 0;
@@ -73,6 +78,22 @@ QImage decode_jpeg(QByteArrayView bytes) {
     if (tjDecompress2(handle, data, size, image.bits(), width, int(image.bytesPerLine()), height,
                       format, flags) != 0)
         return {};
+    return image;
+}
+
+}  // namespace
+
+bool is_jpeg(QByteArrayView bytes) {
+    return bytes.startsWith(QByteArrayView("\xFF\xD8", 2));
+}
+
+QImage decode_jpeg(QByteArrayView bytes) {
+    tjhandle handle = decompressor.get();
+    if (!handle || !is_jpeg(bytes))
+        return {};
+    QImage image = decode_with(handle, bytes);
+    if (image.isNull())
+        decompressor.discard();
     return image;
 }
 

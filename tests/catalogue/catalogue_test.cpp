@@ -84,6 +84,8 @@ QByteArray noisy_legs_jpeg() {
 const Damage damages[] = {
     {"sound", [](QByteArray bytes) { return bytes; }, nullptr},
     {"cut to 2000 bytes", [](QByteArray bytes) { return bytes.left(2000); }, "går inte att avkoda"},
+    {"a JPEG's first bytes and garbage",
+     [](QByteArray) { return QByteArray("\xFF\xD8\xFF garbage"); }, "går inte att avkoda"},
     {"corrupt data in the middle",
      [](QByteArray bytes) { return bytes.replace(bytes.size() / 2, 64, QByteArray(64, '\x5a')); },
      "går inte att avkoda"},
@@ -112,6 +114,8 @@ TEST_P(DamagedPicture, IsNoPictureToTheLoaderOrTheFullCheck) {
     if (!problem) {
         EXPECT_EQ(loaded.size(), QSize(285, 195));
     }
+    EXPECT_FALSE(catalogue::load_part(program.picture_path('l', 3)).isNull())
+        << "a damaged picture spoils none loaded after it";
 
     std::vector<std::string> about_it;
     for (const QString& found : catalogue::check_catalogue(true).problems) {
