@@ -5,10 +5,12 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QString>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "settings/profile_file.h"
+#include "settings/text_codec.h"
 
 namespace {
 

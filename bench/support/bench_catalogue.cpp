@@ -1,6 +1,7 @@
 #include "bench_catalogue.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -9,12 +10,32 @@
 
 namespace bench_support {
 
+namespace {
+
+// The built program directory's files, the profile changed to start with a figure.
+bool copy_program(const QString& to) {
+    const QString from = QStringLiteral(VRENDIS_PROGRAM_DIR);
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).path());
+        if (!QFile::copy(source, target))
+            return false;
+    }
+    QFile profile(to + "/vrendisar.ini");
+    if (!profile.open(QIODevice::ReadWrite))
+        return false;
+    const QByteArray text = profile.readAll().replace("Visa_splash=1", "Visa_splash=0");
+    return profile.resize(0) && profile.write(text) == text.size();
+}
+
+}  // namespace
+
 Catalogue::Catalogue() {
-    if (QFile::exists(QStringLiteral(VRENDIS_PROGRAM_DIR "/vrendisar.ini")) &&
-        QFile::exists(QStringLiteral(VRENDIS_PROGRAM_DIR "/data/huvuden/h1.jpg"))) {
-        directory_ = QStringLiteral(VRENDIS_PROGRAM_DIR);
-    } else {
-        directory_ = temporary_.path();
+    directory_ = temporary_.path();
+    const bool demo = QFile::exists(QStringLiteral(VRENDIS_PROGRAM_DIR "/data/huvuden/h1.jpg"));
+    if (!demo || !copy_program(directory_)) {
         for (int n = 1; n <= 8; ++n) {
             write_part(QStringLiteral("huvuden/h%1.jpg").arg(n), 87, n);
             write_part(QStringLiteral("broest/c%1.jpg").arg(n), 123, n);

@@ -6,9 +6,10 @@
 
 namespace bench_support {
 
-// The catalogue the benchmarks run on: the built program's demo catalogue when it has one,
-// otherwise eight figure-sized pictures of each part in a temporary program directory. The
-// program directory points at it while it lives.
+// The catalogue the benchmarks run on, in a temporary program directory whose profile starts
+// with a figure, not the splash: a copy of the built program with its demo catalogue when there
+// is one, otherwise eight figure-sized pictures of each part. The program directory points at
+// it while it lives.
 class Catalogue {
 public:
     Catalogue();

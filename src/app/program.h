@@ -16,7 +16,8 @@ void wire(Vrendis2001& window);
 std::unique_ptr<Vrendis2001> open_main_window();
 
 // Benchmark builds only (the VRENDIS_FIRST_PAINT_PROBE option, absent from the shipped program):
-// writes "first figure painted" to standard output once the first figure is on screen.
+// writes "first figure painted" to standard output once the first figure is on screen, then
+// "window answers, N bookmarks listed" once the work queued behind it is done.
 void report_first_figure(Vrendis2001& window);
 
 }  // namespace app

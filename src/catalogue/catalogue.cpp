@@ -84,11 +84,15 @@ bool names_picture(QStringView digits) {
 }
 
 Catalogue Catalogue::read() {
+    std::vector<ProgramKey> keys;
+    for (Part part : parts) keys.push_back(count_key(part));
+    for (Part part : parts) keys.push_back(directory_key(part));
+    const std::vector<QString> values = settings::read_program_profile(keys);
     Catalogue catalogue;
-    for (Part part : parts)
-        catalogue.count[index(part)] = settings::read_program_profile(count_key(part));
-    for (Part part : parts)
-        catalogue.directory[index(part)] = settings::read_program_profile(directory_key(part));
+    for (Part part : parts) {
+        catalogue.count[index(part)] = values[index(part)];
+        catalogue.directory[index(part)] = values[parts.size() + index(part)];
+    }
     return catalogue;
 }
 

@@ -53,7 +53,7 @@ struct Catalogue {
     std::array<QString, 3> count;
     std::array<QString, 3> directory;
 
-    // Reads the three counts, then the three directories.
+    // Reads the three counts and the three directories from one look at the profile.
     static Catalogue read();
 
     const QString& count_of(Part part) const { return count[index(part)]; }
@@ -61,8 +61,8 @@ struct Catalogue {
     QString picture_path(Part part, std::int16_t number) const;
 };
 
-// A part's picture; a null image when the file is missing or no picture. Served from the
-// picture cache, which checks the file on every call.
+// A part's picture; a null image when the file is missing, no picture, or a JPEG cut short or
+// corrupt. Served from the picture cache, which checks the file on every call.
 QImage load_part(const QString& path);
 
 // The figure's picture: head above chest above legs, each left-aligned in its band of a black

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <thread>
 
+#include "catalogue/decode.h"
 #include "platform/paths.h"
 #include "settings/profile_keys.h"
 
@@ -123,17 +124,24 @@ struct Picture {
 std::optional<QString> picture_problem(const Picture& picture, bool decode) {
     if (!picture.present)
         return QStringLiteral("%1 saknas.").arg(picture.path);
-    // The format named: the content must be a JPEG, whatever else Qt could make of it.
-    QImageReader reader(picture.path, "jpeg");
-    if (!reader.canRead())
-        return QStringLiteral("%1 är ingen JPEG-bild.").arg(picture.path);
+    const QString not_jpeg = QStringLiteral("%1 är ingen JPEG-bild.").arg(picture.path);
     QSize size;
     if (decode) {
-        QImage image;
-        if (!reader.read(&image))
+        // Decoded as the window decodes it, so that what passes here shows whole there.
+        QFile file(picture.path);
+        const QByteArray bytes =
+            file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ? file.readAll() : QByteArray();
+        if (!is_jpeg(bytes))
+            return not_jpeg;
+        const QImage image = decode_jpeg(bytes);
+        if (image.isNull())
             return QStringLiteral("%1 går inte att avkoda.").arg(picture.path);
         size = image.size();
     } else {
+        // The format named: the content must be a JPEG, whatever else Qt could make of it.
+        QImageReader reader(picture.path, "jpeg");
+        if (!reader.canRead())
+            return not_jpeg;
         size = reader.size();
         if (!size.isValid())
             return QStringLiteral("%1 har inget läsbart JPEG-huvud.").arg(picture.path);

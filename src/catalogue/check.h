@@ -35,8 +35,8 @@ struct Findings {
 
 // The whole catalogue: the profile, its keys and counts, the folders, and every picture from 1
 // to its kind's count, which must be a JPEG of its kind's size. The size comes from the
-// picture's header unless `decode` asks for every picture to be decoded. Pictures are looked at
-// on every core.
+// picture's header unless `decode` asks for every picture to be decoded, as the window decodes
+// it: a JPEG cut short or corrupt is then a problem. Pictures are looked at on every core.
 Findings check_catalogue(bool decode);
 
 }  // namespace catalogue

@@ -3,7 +3,8 @@
 #include <sys/stat.h>
 
 #include <QFile>
-#include <QImageReader>
+
+#include "catalogue/decode.h"
 
 namespace catalogue {
 
@@ -37,8 +38,8 @@ QImage PictureCache::load(const QString& path) {
     }
     if (!exists)
         return {};
-    QImage picture;
-    if (!QImageReader(path).read(&picture))
+    QImage picture = decode_picture(path);
+    if (picture.isNull())
         return {};
     std::lock_guard lock(mutex_);
     ++decodes_;

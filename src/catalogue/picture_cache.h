@@ -17,7 +17,8 @@ class PictureCache {
 public:
     explicit PictureCache(qsizetype capacity_bytes);
 
-    // The picture of the file; a null image when it is missing or no picture.
+    // The picture of the file (see decode_picture); a null image when it is missing, no picture
+    // or a damaged JPEG.
     QImage load(const QString& path);
 
     void set_capacity(qsizetype bytes);

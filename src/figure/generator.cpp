@@ -7,7 +7,6 @@
 #include "catalogue/catalogue.h"
 #include "platform/dialogs.h"
 #include "platform/random_source.h"
-#include "settings/program_profile.h"
 #include "window/verbs.h"
 
 namespace functions {
@@ -96,7 +95,7 @@ void paint_fullscreen(Vrendis2001& window, Part part, const catalogue::Catalogue
 
 // Checks the typed numbers before any part changes. False when a message box was shown and the
 // call ends.
-bool accept_typed_id(Vrendis2001& window) {
+bool accept_typed_id(Vrendis2001& window, const catalogue::Catalogue& catalogue) {
     for (const PartControls& controls : main_window::part_controls) {
         if ((window.*controls.typed_box)->text().isEmpty()) {
             platform::dialogs().message_box(empty_message, empty_title,
@@ -104,13 +103,11 @@ bool accept_typed_id(Vrendis2001& window) {
             return false;
         }
     }
-    std::array<QString, 3> typed, counts;
-    for (const PartControls& controls : main_window::part_controls) {
-        const std::size_t at = catalogue::index(controls.part);
-        typed[at] = (window.*controls.typed_box)->text();
-        counts[at] = settings::read_program_profile(catalogue::count_key(controls.part));
-    }
-    const int mask = typed_id_errors(typed, counts);
+    // The counts as this call read them: the profile is looked at once per figure.
+    std::array<QString, 3> typed;
+    for (const PartControls& controls : main_window::part_controls)
+        typed[catalogue::index(controls.part)] = (window.*controls.typed_box)->text();
+    const int mask = typed_id_errors(typed, catalogue.count);
     if (mask > 0) {
         platform::dialogs().message_box(error_message(mask), error_title,
                                         platform::MessageIcon::Error);
@@ -199,7 +196,7 @@ void generate_figure(Vrendis2001& window, std::int16_t mode) {
     const catalogue::Catalogue catalogue = catalogue::Catalogue::read();
 
     // A typed ID is checked whole before any part changes.
-    if (mode == TYPED_ID && !accept_typed_id(window))
+    if (mode == TYPED_ID && !accept_typed_id(window, catalogue))
         return;
 
     platform::random_source().reseed();

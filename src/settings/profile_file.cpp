@@ -48,7 +48,20 @@ QString clean(QString text) {
 }
 
 QString folded(const QString& name) {
-    return clean(name).toCaseFolded();
+    // A name of printable ASCII without blanks at its ends, as every name the program asks for
+    // is, needs no cleaning, and folding only lowers its capitals: a figure asks for several.
+    const bool plain = !name.isEmpty() && !is_blank(name.front()) && !is_blank(name.back()) &&
+                       std::all_of(name.cbegin(), name.cend(), [](QChar c) {
+                           return c.unicode() >= 0x20 && c.unicode() < 0x7F;
+                       });
+    if (!plain)
+        return clean(name).toCaseFolded();
+    QString lowered = name;
+    for (QChar& c : lowered) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + ('a' - 'A'));
+    }
+    return lowered;
 }
 
 // A value in quotes when it would not read back as itself otherwise: blanks around it are

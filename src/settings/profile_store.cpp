@@ -110,7 +110,13 @@ QHash<QString, Cached>& cache() {
     return files;
 }
 
+long& looks() {
+    static long count = 0;
+    return count;
+}
+
 std::shared_ptr<const ProfileFile> parsed(const QString& path) {
+    ++looks();
     auto& files = cache();
     const qint64 now = now_ns();
     const auto stamp = stamp_of(path);
@@ -219,18 +225,46 @@ void set_profile_key(const std::string& key) {
     current().key = text_of(key);
 }
 
-std::string read_profile() {
-    const Current& now = current();
-    if (now.file.isEmpty())
-        return {};
-    for (const QString& path : platform::files_to_read(now.file)) {
-        const auto file = parsed(path);
-        if (!file)
-            continue;
-        if (const auto value = file->held_value(now.section, now.key))
+namespace {
+
+// The current file as it reads now: each file it is read from, the first that holds a key first.
+std::vector<std::shared_ptr<const ProfileFile>> files_read() {
+    std::vector<std::shared_ptr<const ProfileFile>> files;
+    if (current().file.isEmpty())
+        return files;
+    for (const QString& path : platform::files_to_read(current().file)) {
+        if (auto file = parsed(path))
+            files.push_back(std::move(file));
+    }
+    return files;
+}
+
+std::string value_in(const std::vector<std::shared_ptr<const ProfileFile>>& files,
+                     const QString& section, const QString& key) {
+    for (const auto& file : files) {
+        if (const auto value = file->held_value(section, key))
             return value->toStdString();
     }
     return {};
+}
+
+}  // namespace
+
+std::string read_profile() {
+    return value_in(files_read(), current().section, current().key);
+}
+
+std::vector<std::string> read_profile_keys(const std::vector<std::string>& keys) {
+    const auto files = files_read();
+    std::vector<std::string> values;
+    values.reserve(keys.size());
+    for (const std::string& key : keys)
+        values.push_back(value_in(files, current().section, text_of(key)));
+    return values;
+}
+
+long profile_file_looks() {
+    return looks();
 }
 
 namespace {

@@ -28,6 +28,14 @@ void set_profile_key(const std::string& key);
 // file read.
 std::string read_profile();
 
+// The values of several keys of the current section of the current file, in the order given,
+// each as read_profile would answer: one look at the file for all of them, so that a reader of
+// several keys sees one version of the file and pays one stat() per file read.
+std::vector<std::string> read_profile_keys(const std::vector<std::string>& keys);
+
+// For tests: how many times the store has looked at a file to read it (a stat() each).
+long profile_file_looks();
+
 // Stores the value (less any NUL, CR and LF characters) under the current key, creating the
 // file, section and key when missing. Names and values round-trip: a value with blanks or
 // quotes at its ends is written in quotes. Crash-safe (a temporary file renamed over the old

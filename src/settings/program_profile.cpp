@@ -7,9 +7,13 @@
 namespace settings {
 namespace {
 
-void open_key(ProgramKey key) {
+void open_section() {
     set_profile_file(platform::program_path(keys::program_profile).toStdString());
     set_profile_section(keys::program_section);
+}
+
+void open_key(ProgramKey key) {
+    open_section();
     set_profile_key(key_name(key));
 }
 
@@ -40,6 +44,16 @@ const char* key_name(ProgramKey key) {
 QString read_program_profile(ProgramKey key) {
     open_key(key);
     return QString::fromStdString(read_profile());
+}
+
+std::vector<QString> read_program_profile(const std::vector<ProgramKey>& keys) {
+    open_section();
+    std::vector<std::string> names;
+    for (ProgramKey key : keys) names.emplace_back(key_name(key));
+    std::vector<QString> values;
+    for (const std::string& value : read_profile_keys(names))
+        values.push_back(QString::fromStdString(value));
+    return values;
 }
 
 bool write_program_profile(ProgramKey key, const QString& value) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 // The program profile "\vrendisar.ini" beside the executable, section "Vrendomaten": every key
 // the program reads or writes there, each named once, and the one way to reach them. Values
@@ -24,6 +25,10 @@ const char* key_name(ProgramKey key);
 
 // Points the profile store at the key and reads it: the empty text when it is missing.
 QString read_program_profile(ProgramKey key);
+
+// Several keys, in the order given, from one look at the profile: one version of the file for
+// all of them, at the cost of one read.
+std::vector<QString> read_program_profile(const std::vector<ProgramKey>& keys);
 
 // Points the profile store at the key and writes the value; true when the file now holds it.
 bool write_program_profile(ProgramKey key, const QString& value);

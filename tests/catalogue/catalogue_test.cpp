@@ -1,9 +1,16 @@
 #include "catalogue/catalogue.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QFile>
 #include <QImage>
+#include <QImageWriter>
+#include <functional>
+#include <random>
 
+#include "catalogue/check.h"
 #include "support/program_fixture.h"
 
 namespace {
@@ -54,5 +61,78 @@ TEST(Catalogue, ComposesTheFigureIntoOnePicture) {
     EXPECT_EQ(figure.pixel(0, 210), QColor(Qt::blue).rgb());
     EXPECT_EQ(figure.pixel(284, 404), QColor(Qt::blue).rgb());
 }
+
+// A legs picture of its proper size, and one way of damaging its file.
+struct Damage {
+    const char* name;
+    std::function<QByteArray(QByteArray)> apply;
+    const char* problem;  // what --check --full says of it; nothing for a sound picture
+};
+
+// Noise: a JPEG of some 40 kB, so that its first 2,000 bytes hold a fraction of its scan.
+QByteArray noisy_legs_jpeg() {
+    QImage image(285, 195, QImage::Format_RGB32);
+    std::mt19937 engine(5);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, engine() | 0xff000000);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, "jpeg").write(image);
+    return buffer.data();
+}
+
+const Damage damages[] = {
+    {"sound", [](QByteArray bytes) { return bytes; }, nullptr},
+    {"cut to 2000 bytes", [](QByteArray bytes) { return bytes.left(2000); }, "går inte att avkoda"},
+    {"a JPEG's first bytes and garbage",
+     [](QByteArray) { return QByteArray("\xFF\xD8\xFF garbage"); }, "går inte att avkoda"},
+    {"corrupt data in the middle",
+     [](QByteArray bytes) { return bytes.replace(bytes.size() / 2, 64, QByteArray(64, '\x5a')); },
+     "går inte att avkoda"},
+    {"zero length", [](QByteArray) { return QByteArray(); }, "är ingen JPEG-bild"},
+    {"not a JPEG", [](QByteArray) { return QByteArray("[Bookmarks]\r\n"); }, "är ingen JPEG-bild"},
+};
+
+void PrintTo(const Damage& damage, std::ostream* out) {
+    *out << damage.name;
+}
+
+class DamagedPicture : public testing::TestWithParam<Damage> {};
+
+// The window's loading and the full check agree: a damaged file is no picture at all.
+TEST_P(DamagedPicture, IsNoPictureToTheLoaderOrTheFullCheck) {
+    ProgramDirectory program;
+    const QString path = program.picture_path('l', 2);
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(GetParam().apply(noisy_legs_jpeg()));
+    }
+    const char* problem = GetParam().problem;
+    const QImage loaded = catalogue::load_part(path);
+    EXPECT_EQ(loaded.isNull(), problem != nullptr);
+    if (!problem) {
+        EXPECT_EQ(loaded.size(), QSize(285, 195));
+    }
+    EXPECT_FALSE(catalogue::load_part(program.picture_path('l', 3)).isNull())
+        << "a damaged picture spoils none loaded after it";
+
+    std::vector<std::string> about_it;
+    for (const QString& found : catalogue::check_catalogue(true).problems) {
+        if (found.startsWith(path + QLatin1Char(' ')))
+            about_it.push_back(found.toStdString());
+    }
+    if (problem) {
+        EXPECT_THAT(about_it, testing::ElementsAre(path.toStdString() + ' ' + problem + '.'));
+    } else {
+        EXPECT_THAT(about_it, testing::IsEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, DamagedPicture, testing::ValuesIn(damages), [](const auto& info) {
+    std::string name = info.param.name;
+    for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+});
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QTest>
 
 #include "layouts/fullscreen.h"
+#include "settings/profile_store.h"
+#include "settings/program_profile.h"
 #include "support/program_fixture.h"
 
 using namespace functions;
@@ -354,6 +356,26 @@ TEST_F(Generator, WithoutAProfileOnlyTheStatusTextIsWrittenAgain) {
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, QString::fromUtf8("ID nummret för bröstet, benet och huvudet "
                                                        "är för högt eller felaktigt."));
+}
+
+// Every key a figure needs comes from one look at the profile, whatever the mode; an edit still
+// shows at the next figure.
+TEST_F(Generator, LooksAtTheProfileOncePerFigure) {
+    Vrendis2001& window = w();
+    long before = settings::profile_file_looks();
+    settings::read_program_profile(settings::ProgramKey::head_count);
+    const long one_key = settings::profile_file_looks() - before;
+    ASSERT_GT(one_key, 0);
+    typed("2", "3", "4");
+    for (const std::int16_t mode : {NEW_FIGURE, NEW_LEGS, TYPED_ID}) {
+        before = settings::profile_file_looks();
+        generate_figure(window, mode);
+        EXPECT_EQ(settings::profile_file_looks() - before, one_key) << "mode " << mode;
+    }
+    EXPECT_EQ(id(), "h2c3l4");
+    program.set_profile_value("Antal_Ben", "x");
+    generate_figure(window, NEW_LEGS);
+    EXPECT_EQ(id(), "h2c3l4") << "a count that is none leaves the legs";
 }
 
 TEST_F(Generator, ACountThatIsNoWholeNumberLeavesOnlyThatPart) {

@@ -43,7 +43,7 @@ field Maintainer | grep -q '^Vrendomaten developers <.*@.*>$' || fail "Maintaine
 # format plugins named.
 depends=$(field Depends)
 packages=$(sed 's/ ([^)]*)//g; s/, /\n/g' <<<"$depends")
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 \
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libturbojpeg0 \
     qt6-image-formats-plugins libqt6svg6; do
     grep -Fqx "$library" <<<"$packages" || fail "Depends lacks $library: $depends"
 done
