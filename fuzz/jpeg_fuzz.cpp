@@ -44,8 +44,8 @@ void check(bool ok, const char* what) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView input(reinterpret_cast<const char*>(data), qsizetype(size));
     const QImage picture = catalogue::decode_jpeg(input);
-    check(picture.isNull() || (picture.width() > 0 && picture.height() > 0 &&
-                               catalogue::is_jpeg(input)),
+    check(picture.isNull() ||
+              (picture.width() > 0 && picture.height() > 0 && catalogue::is_jpeg(input)),
           "a picture from bytes that are no JPEG");
     const QImage after = catalogue::decode_jpeg(sound_jpeg());
     check(after.size() == QSize(48, 32), "a sound JPEG failed after this input");
