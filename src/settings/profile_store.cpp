@@ -5,10 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QThread>
 #include <map>
 
+#include "platform/file_writer.h"
 #include "platform/paths.h"
 #include "settings/profile_file.h"
 #include "settings/text_codec.h"
@@ -150,18 +150,7 @@ bool rewrite(const QString& path, Change change) {
     if (updated == old)
         return true;
 
-    // A temporary file renamed over the old one: a crash or a full disk leaves the old file.
-    // Unbuffered and flushed: Qt 6.4's commit() misses an error met while flushing its buffer
-    // (a full disk) and renames the short file into place.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(updated) != updated.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return platform::write_file(path, updated);
 }
 
 // The inter-process locks this process holds, counted so that nested holders do not lock again.
