@@ -51,7 +51,7 @@ void mnusavepicture_Click(Vrendis2001& window, Keeping& keeping) {
                                : keeping.last_folder;
     const QString chosen = platform::dialogs().save_file_name(
         QStringLiteral("Spara bild"), QDir(folder).filePath(id + QStringLiteral(".png")),
-        QStringLiteral("Bilder (*.png *.jpg *.jpeg)"));
+        QStringLiteral("Bilder (*.png *.jpg *.jpeg)"), QStringLiteral("png"));
     if (chosen.isEmpty())
         return;
     keeping.last_folder = QFileInfo(chosen).absolutePath();
