@@ -14,8 +14,8 @@
 
 #include "catalogue/check.h"
 #include "platform/paths.h"
+#include "support/mounts.h"
 #include "support/program_fixture.h"
-#include "support/small_disk.h"
 
 namespace {
 
@@ -376,19 +376,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, Command, ::testing::ValuesIn(cases), [](const au
     return name.toStdString();
 });
 
-// The catalogue named by --dir is read as it stands, even where the program keeps the user's
-// files apart and a user's copy of the profile would say otherwise.
+// The catalogue named by --dir is read as it stands, even where it is installed and a user's
+// copy of the profile would say otherwise.
 TEST(CommandDirectory, ReadsTheNamedCatalogueWithoutTheUsersCopy) {
     ProgramDirectory program;
     make_exact(program);
+    put(program.file("\\installed"), "");
     QTemporaryDir user;
-    put(user.path() + "/vrendisar.ini", "[Vrendomaten]\r\nAntal_Huvuden=-5\r\n");
-    platform::set_user_directory(user.path());
+    put(user.path() + "/vrendomaten/vrendisar.ini", "[Vrendomaten]\r\nAntal_Huvuden=-5\r\n");
+    const QByteArray data_home = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(user.path()));
     EXPECT_FALSE(catalogue::check_catalogue(false).problems.empty());
     platform::set_files_in_place(true);
     EXPECT_TRUE(catalogue::check_catalogue(false).problems.empty());
     platform::set_files_in_place(false);
-    platform::set_user_directory(QString());
+    if (data_home.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", data_home);
 }
 
 // A disk that fills up during the last page of the picture: the command says so and leaves the

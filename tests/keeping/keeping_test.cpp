@@ -16,8 +16,8 @@
 #include "bookmarks/bookmark_file.h"
 #include "catalogue/catalogue.h"
 #include "keeping/picture.h"
+#include "support/mounts.h"
 #include "support/program_fixture.h"
-#include "support/small_disk.h"
 #include "window/verbs.h"
 
 using testing_support::draws_for;
