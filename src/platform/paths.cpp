@@ -70,6 +70,13 @@ QString redirected(const QString& path) {
     return *decision ? QString() : user_copy;
 }
 
+// An executable file, by its first bytes.
+bool is_elf(const QString& path) {
+    QFile file(path);
+    return !QFileInfo(path).isSymLink() && file.open(QIODevice::ReadOnly) &&
+           file.read(4) == "\177ELF";
+}
+
 }  // namespace
 
 QString program_directory() {
@@ -137,20 +144,25 @@ QString file_to_write(const QString& path) {
 }
 
 void remove_launcher_leftovers() {
-    if (!installed())
+    const QFileInfo folder(user_directory());
+    if (folder.isSymLink() || !folder.isDir())
         return;
-    const QDir folder(user_directory());
+    // The launcher linked the pictures of the program it ran from: one installed, now marked so.
+    const QDir user(folder.filePath());
+    const QFileInfo data(user.filePath(QStringLiteral("data")));
+    const QFileInfo target(data.symLinkTarget());
+    if (!data.isSymLink() || target.fileName() != QLatin1String("data") ||
+        !QFileInfo::exists(target.path() + QStringLiteral("/installed")))
+        return;
+    // Its copy of the executable, and the copy it was making when it was stopped; never the
+    // program running now.
     const QString running = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
-    // The copied executable, and the copy the launcher was making when it was stopped.
     for (const char* name : {"vrendomaten", "vrendomaten.new"}) {
-        const QFileInfo copy(folder.filePath(QLatin1String(name)));
-        if ((copy.isSymLink() || copy.isFile()) && copy.canonicalFilePath() != running)
-            QFile::remove(copy.filePath());
+        const QString copy = user.filePath(QLatin1String(name));
+        if (is_elf(copy) && QFileInfo(copy).canonicalFilePath() != running)
+            QFile::remove(copy);
     }
-    // Only the link: a folder of pictures the user keeps there is theirs.
-    const QFileInfo data(folder.filePath(QStringLiteral("data")));
-    if (data.isSymLink())
-        QFile::remove(data.filePath());
+    QFile::remove(data.filePath());
 }
 
 }  // namespace platform

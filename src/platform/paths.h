@@ -63,8 +63,9 @@ QString file_to_write(const QString& path);
 // and, as `copy` says, the program's file beneath it or in its stead.
 QStringList files_to_read(const QString& path, UserCopy copy);
 
-// Once at start: removes the copy of the executable and the link to the pictures that the old
-// launcher script made in the user's folder; the user's bookmarks and profile stay.
+// Once at start: removes what the old launcher script made in the user's folder, and only that:
+// a link "data" to an installed program's "data", and beside it the copy of the executable
+// ("vrendomaten", or "vrendomaten.new" half made). Nothing when the folder is itself a link.
 void remove_launcher_leftovers();
 
 }  // namespace platform

@@ -12,6 +12,7 @@
 
 #include "figure/generator.h"
 #include "platform/paths.h"
+#include "settings/launcher_copy.h"
 #include "settings/profile_store.h"
 #include "support/mounts.h"
 #include "support/program_fixture.h"
@@ -163,20 +164,104 @@ TEST_F(UserFiles, AFolderThatCannotBeMadeFailsLikeAnyOtherWrite) {
     EXPECT_EQ(window().bokmarken_list->count(), 0);
 }
 
-TEST_F(UserFiles, TheOldLaunchersCopiesGoAndTheUsersFilesStay) {
-    put(user_file("vrendomaten"), "a copied executable");
-    put(user_file("vrendomaten.new"), "half a copy");
-    put(user_file("bookmark.dat"), "[Bookmarks]\r\nCounter=0\r\n");
-    put(user_file("vrendisar.ini"), "[Vrendomaten]\r\nVisa_splash=0\r\n");
-    ASSERT_TRUE(QFile::link(program.path() + "/data", user_file("data")));
-    platform::remove_launcher_leftovers();
-    EXPECT_EQ(entries(folder()), (QStringList{"bookmark.dat", "vrendisar.ini"}));
-    EXPECT_TRUE(QFileInfo::exists(program.path() + "/data/app"));
+// The old launcher copied the executable into the user's folder and linked the installed
+// pictures there. Only that goes: a file or link of the same name that is the user's own stays,
+// and so does everything in a user's folder that is itself a link.
+TEST_F(UserFiles, OnlyWhatTheOldLauncherMadeIsRemoved) {
+    const QByteArray elf = "\177ELF a copied executable";
+    QTemporaryDir own;  // pictures of the user's own, in no installed program
+    QDir().mkpath(own.path() + "/data/huvuden");
+    struct Scenario {
+        const char* name;
+        QByteArray executable;  // "vrendomaten", and "vrendomaten.new" when an executable
+        QString pictures;       // where "data" links to
+        bool folder_a_link;
+        QStringList kept;
+    };
+    const Scenario scenarios[] = {
+        {"the launcher's leftovers",
+         elf,
+         program.path() + "/data",
+         false,
+         {"bookmark.dat", "vrendisar.ini"}},
+        {"a file of the user's by the executable's name",
+         "my notes",
+         program.path() + "/data",
+         false,
+         {"bookmark.dat", "vrendisar.ini", "vrendomaten"}},
+        {"a link to pictures of the user's",
+         elf,
+         own.path() + "/data",
+         false,
+         {"bookmark.dat", "data", "vrendisar.ini", "vrendomaten", "vrendomaten.new"}},
+        {"the user's folder a link",
+         elf,
+         program.path() + "/data",
+         true,
+         {"bookmark.dat", "data", "vrendisar.ini", "vrendomaten", "vrendomaten.new"}},
+    };
+    int n = 0;
+    for (const Scenario& scenario : scenarios) {
+        SCOPED_TRACE(scenario.name);
+        const QString data_home = home_.path() + "/home-" + QString::number(++n);
+        set_data_home(data_home);
+        const QString files = scenario.folder_a_link ? home_.path() + "/elsewhere" : folder();
+        QDir().mkpath(files);
+        QDir().mkpath(data_home);
+        if (scenario.folder_a_link) {
+            ASSERT_TRUE(QFile::link(files, folder()));
+        }
+        put(files + "/vrendomaten", scenario.executable);
+        if (scenario.executable == elf)
+            put(files + "/vrendomaten.new", elf.left(4));
+        put(files + "/bookmark.dat", "[Bookmarks]\r\nCounter=0\r\n");
+        put(files + "/vrendisar.ini", "[Vrendomaten]\r\nVisa_splash=0\r\n");
+        ASSERT_TRUE(QFile::link(scenario.pictures, files + "/data"));
 
-    // A folder of pictures the user keeps there is theirs.
-    QDir().mkpath(user_file("data/huvuden"));
-    platform::remove_launcher_leftovers();
-    EXPECT_TRUE(QFileInfo(user_file("data/huvuden")).isDir());
+        platform::remove_launcher_leftovers();
+        EXPECT_EQ(entries(files), scenario.kept);
+        EXPECT_TRUE(QFileInfo::exists(program.path() + "/data/app"));
+        EXPECT_TRUE(QFileInfo(own.path() + "/data/huvuden").isDir());
+    }
+}
+
+// The whole profile the old launcher copied gives way to the splash choice it held, so that a
+// newer package's counts reach the user; a profile the user made stays as it is.
+TEST_F(UserFiles, TheOldLaunchersCopyOfTheProfileKeepsOnlyItsSplashChoice) {
+    program.set_profile_value("Visa_splash", "1");
+    QByteArray copy = bytes_of(installed_profile());  // Antal_Huvuden=4
+    copy.replace("Visa_splash=1", "Visa_splash=0");
+    // A newer package: one head fewer.
+    program.set_profile_value("Antal_Huvuden", "3");
+
+    struct Case {
+        const char* name;
+        QByteArray profile;
+        bool retired;
+    };
+    const Case cases[] = {
+        {"a copy of the installed profile", copy, true},
+        {"a copy with a head folder of the user's",
+         QByteArray(copy).replace("Huvuden=\\data\\huvuden\\", "Huvuden=/home/me/huvuden/"), false},
+        {"a copy without one of the catalogue keys",
+         QByteArray(copy).replace("Antal_vrendisar=3\r\n", ""), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(user_file("vrendisar.ini.old"));
+        put(user_file("vrendisar.ini"), c.profile);
+        settings::retire_launcher_copy();
+        if (c.retired) {
+            EXPECT_EQ(bytes_of(user_file("vrendisar.ini")), "[Vrendomaten]\r\nVisa_splash=0\r\n");
+            EXPECT_EQ(bytes_of(user_file("vrendisar.ini.old")), c.profile);
+            EXPECT_EQ(profile_value("Antal_Huvuden"), "3");
+        } else {
+            EXPECT_EQ(bytes_of(user_file("vrendisar.ini")), c.profile);
+            EXPECT_FALSE(QFileInfo::exists(user_file("vrendisar.ini.old")));
+            EXPECT_EQ(profile_value("Antal_Huvuden"), "4");
+        }
+        EXPECT_EQ(profile_value("Visa_splash"), "0");
+    }
 }
 
 // A copy that is not installed, in a folder it can write, keeps each file it can write beside
