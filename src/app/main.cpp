@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 #include "platform/swedish_texts.h"
 #include "platform/termination.h"
+#include "settings/launcher_copy.h"
 
 int main(int argc, char* argv[]) {
     // The commands run before any GUI application exists: they need no display.
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     platform::close_windows_on_termination();
     platform::remove_launcher_leftovers();
+    settings::retire_launcher_copy();
     platform::install_swedish_qt_texts();
     const std::unique_ptr<Vrendis2001> window = app::open_main_window();
 #ifdef VRENDIS_FIRST_PAINT_PROBE

@@ -1,12 +1,11 @@
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <array>
 #include <optional>
 
 #include "app/command_line.h"
 #include "catalogue/check.h"
+#include "catalogue/picture_file.h"
 #include "platform/random_source.h"
 
 namespace app {
@@ -25,16 +24,6 @@ const char* part_name(Part part) {
             return "ben";
     }
     return "";
-}
-
-// The image format the file's suffix asks for, or nothing.
-std::optional<QByteArray> format_of(const QString& file) {
-    const QString suffix = QFileInfo(file).suffix().toLower();
-    if (suffix == QLatin1String("png"))
-        return QByteArray("png");
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        return QByteArray("jpeg");
-    return std::nullopt;
 }
 
 std::optional<int> scale_of(const QString& text) {
@@ -79,25 +68,10 @@ QString unwritable(const QString& file) {
     return QStringLiteral("Filen %1 går inte att skriva.").arg(file);
 }
 
-// Writes the picture crash-safely: all of it, or nothing and any old file as it was.
-bool save(const QImage& picture, const QString& file, const QByteArray& format) {
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&out, format);
-    if (format == "jpeg")
-        writer.setQuality(95);
-    if (!writer.write(picture)) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
-}
-
 }  // namespace
 
 int render(const QString& id, const QString& file, const QString& scale_text) {
-    const std::optional<QByteArray> format = format_of(file);
+    const std::optional<QByteArray> format = catalogue::picture_format(file);
     if (!format) {
         tell_error(
             QStringLiteral("Okänd filändelse i %1: skriv .png, .jpg eller .jpeg.").arg(file));
@@ -162,7 +136,7 @@ int render(const QString& id, const QString& file, const QString& scale_text) {
         figure =
             figure.scaled(figure.size() * *scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    if (!save(figure, file, *format)) {
+    if (!catalogue::write_picture(figure, file, *format)) {
         tell_error(unwritable(file));
         return failed;
     }

@@ -22,9 +22,14 @@ const QString profile_path() {
     return platform::program_path(QLatin1String(settings::keys::program_profile));
 }
 
+// The files the profile's keys are read from: a user's copy over the program's file.
+QStringList profile_files() {
+    return platform::files_to_read(profile_path(), platform::UserCopy::over_program_file);
+}
+
 // The profile a message names: the file the keys are read from first.
 QString shown_profile() {
-    for (const QString& file : platform::files_to_read(profile_path())) {
+    for (const QString& file : profile_files()) {
         if (QFileInfo::exists(file))
             return file;
     }
@@ -219,7 +224,7 @@ QSize part_size(Part part) {
 
 std::optional<QString> profile_problem() {
     bool found = false;
-    for (const QString& file : platform::files_to_read(profile_path())) {
+    for (const QString& file : profile_files()) {
         const QFileInfo info(file);
         if (!info.exists())
             continue;

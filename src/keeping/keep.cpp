@@ -3,6 +3,7 @@
 #include <QStandardPaths>
 
 #include "bookmarks/bookmark_panel.h"
+#include "catalogue/picture_file.h"
 #include "keeping/handlers.h"
 #include "keeping/picture.h"
 #include "platform/dialogs.h"
@@ -50,12 +51,13 @@ void mnusavepicture_Click(Vrendis2001& window, Keeping& keeping) {
                                : keeping.last_folder;
     const QString chosen = platform::dialogs().save_file_name(
         QStringLiteral("Spara bild"), QDir(folder).filePath(id + QStringLiteral(".png")),
-        QStringLiteral("Bilder (*.png *.jpg *.jpeg)"));
+        QStringLiteral("Bilder (*.png *.jpg *.jpeg)"), QStringLiteral("png"));
     if (chosen.isEmpty())
         return;
     keeping.last_folder = QFileInfo(chosen).absolutePath();
-    if (!write_picture(picture, picture_file(chosen)))
-        platform::dialogs().message_box(QStringLiteral("Bilden kunde inte sparas."),
+    const QString path = picture_path(chosen);
+    if (!catalogue::write_picture(picture, path, *catalogue::picture_format(path)))
+        platform::dialogs().message_box(QStringLiteral("Filen %1 går inte att skriva.").arg(path),
                                         QStringLiteral("Vrendomaten - Spara bild"),
                                         platform::MessageIcon::Error);
 }

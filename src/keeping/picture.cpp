@@ -2,13 +2,11 @@
 
 #include <QBuffer>
 #include <QClipboard>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QMimeData>
-#include <QSaveFile>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/picture_file.h"
 #include "layouts/vrendis2001.h"
 
 namespace keeping {
@@ -18,29 +16,8 @@ QImage figure_picture(const Vrendis2001& window) {
                               window.image_legs->picture());
 }
 
-PictureFile picture_file(const QString& chosen) {
-    const QString suffix = QFileInfo(chosen).suffix().toLower();
-    if (suffix == QLatin1String("png"))
-        return {chosen, "png"};
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        return {chosen, "jpg"};
-    return {chosen + QStringLiteral(".png"), "png"};
-}
-
-bool write_picture(const QImage& picture, const PictureFile& file) {
-    QSaveFile out(file.path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&out, file.format);
-    if (qstrcmp(file.format, "jpg") == 0)
-        writer.setQuality(95);
-    if (!writer.write(picture)) {
-        out.cancelWriting();
-        return false;
-    }
-    // A write that failed on the way (a full disk) makes the commit fail and leaves the old
-    // file, or none.
-    return out.commit();
+QString picture_path(const QString& chosen) {
+    return catalogue::picture_format(chosen) ? chosen : chosen + QStringLiteral(".png");
 }
 
 void copy_picture(const QImage& picture, const QString& id) {

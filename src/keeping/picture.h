@@ -12,17 +12,9 @@ namespace keeping {
 // black without the window's overlap: catalogue::figure_width by catalogue::figure_height.
 QImage figure_picture(const Vrendis2001& window);
 
-// Where a chosen name is saved and how: .png, .jpg and .jpeg (any case) keep their name and
-// choose PNG or JPEG; any other name gets ".png" appended.
-struct PictureFile {
-    QString path;
-    const char* format;
-};
-PictureFile picture_file(const QString& chosen);
-
-// Writes the picture crash-safely: the file is replaced whole or not at all. False when it
-// could not be written.
-bool write_picture(const QImage& picture, const PictureFile& file);
+// The file a chosen name is saved as: the name itself when it ends in .png, .jpg or .jpeg (any
+// case), which then choose PNG or JPEG; any other name with ".png" appended.
+QString picture_path(const QString& chosen);
 
 // Puts the picture on the clipboard as image/png, with the ID as its text.
 void copy_picture(const QImage& picture, const QString& id);

@@ -21,9 +21,10 @@ public:
                                   MessageIcon icon) = 0;
     virtual void beep() = 0;
     // The standard save dialog, starting at suggested_path: the chosen file's path, or empty
-    // when the user cancels.
+    // when the user cancels. A name typed without an ending gets default_suffix, and the dialog
+    // asks before it replaces a file by that name, as for any other name.
     virtual QString save_file_name(const QString& title, const QString& suggested_path,
-                                   const QString& filter) = 0;
+                                   const QString& filter, const QString& default_suffix) = 0;
 };
 
 // The dialogs every handler uses: QMessageBox and QApplication::beep() unless a test installed

@@ -4,20 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QStandardPaths>
 #include <optional>
-
-#include "settings/profile_keys.h"
 
 namespace platform {
 namespace {
 
 QString& overridden_directory() {
-    static QString directory;
-    return directory;
-}
-
-QString& overridden_user_directory() {
     static QString directory;
     return directory;
 }
@@ -33,26 +27,54 @@ bool& in_place() {
     return files_in_place;
 }
 
-// Whether the user's files live apart, decided once for the program directory.
-std::optional<bool>& apart() {
-    static std::optional<bool> decision;
-    return decision;
+// What is known of the program directory, found out once.
+struct Decisions {
+    std::optional<bool> installed;
+    QHash<QString, bool> written_in_place;  // by the file's path
+};
+
+Decisions& decisions() {
+    static Decisions known;
+    return known;
 }
 
 // The user's copy of a file that stands directly in the program directory, or the empty text
-// when the file is not redirected. Every profile read asks: the common answer costs nothing.
+// for any other file.
 QString user_copy_of(const QString& path) {
-    if (!user_files_apart())
-        return {};
     const QFileInfo file(QDir::cleanPath(path));
     if (file.path() != QDir::cleanPath(program_directory()))
         return {};
     return QDir(user_directory()).filePath(file.fileName());
 }
 
-bool is_program_profile(const QString& path) {
-    const QLatin1String name(settings::keys::program_profile);
-    return QFileInfo(path).fileName() == name.sliced(1);  // past the backslash
+// The writer puts a new file beside the old one and renames it over it, and Qt refuses to
+// replace a file this user may not write. access(W_OK): false on a read-only mount too, even
+// for root.
+bool writable_in_place(const QString& path) {
+    const QFileInfo file(path);
+    return QFileInfo(file.path()).isWritable() && (!file.exists() || file.isWritable());
+}
+
+// The user's copy where the file is not written in place; empty when it is. Every profile read
+// asks: after the first, the answer costs a lookup.
+QString redirected(const QString& path) {
+    if (in_place())
+        return {};
+    const QString user_copy = user_copy_of(path);
+    if (user_copy.isEmpty())
+        return {};
+    auto& known = decisions().written_in_place;
+    auto decision = known.constFind(path);
+    if (decision == known.cend())
+        decision = known.insert(path, !installed() && writable_in_place(path));
+    return *decision ? QString() : user_copy;
+}
+
+// An executable file, by its first bytes.
+bool is_elf(const QString& path) {
+    QFile file(path);
+    return !QFileInfo(path).isSymLink() && file.open(QIODevice::ReadOnly) &&
+           file.read(4) == "\177ELF";
 }
 
 }  // namespace
@@ -66,12 +88,17 @@ QString program_directory() {
 
 void set_program_directory(const QString& directory) {
     overridden_directory() = directory;
-    apart().reset();
+    decisions() = {};
+}
+
+bool installed() {
+    auto& known = decisions().installed;
+    if (!known)
+        known = QFileInfo::exists(program_directory() + QStringLiteral("/installed"));
+    return *known;
 }
 
 QString user_directory() {
-    if (!overridden_user_directory().isEmpty())
-        return without_trailing_separators(overridden_user_directory());
     QString data_home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     // A relative XDG_DATA_HOME is invalid and ignored.
     if (QDir::isRelativePath(data_home))
@@ -79,23 +106,8 @@ QString user_directory() {
     return without_trailing_separators(data_home) + QStringLiteral("/vrendomaten");
 }
 
-void set_user_directory(const QString& directory) {
-    overridden_user_directory() = directory;
-}
-
 void set_files_in_place(bool files_in_place) {
     in_place() = files_in_place;
-}
-
-bool user_files_apart() {
-    if (in_place())
-        return false;
-    if (!overridden_user_directory().isEmpty())
-        return true;
-    // access(W_OK): false on a read-only mount too, even for root.
-    if (!apart())
-        apart() = !QFileInfo(program_directory()).isWritable();
-    return *apart();
 }
 
 QString native_path(const QString& backslash_path) {
@@ -110,17 +122,20 @@ QString program_path(const QString& backslash_name) {
     return native_path(program_directory() + backslash_name);
 }
 
-QStringList files_to_read(const QString& path) {
-    const QString user_copy = user_copy_of(path);
+QStringList files_to_read(const QString& path, UserCopy copy) {
+    const QString user_copy = redirected(path);
     if (user_copy.isEmpty())
         return {path};
-    if (is_program_profile(path))
+    if (copy == UserCopy::over_program_file)
         return {user_copy, path};
-    return {user_copy};
+    // The package's folder holds nothing of any user's.
+    if (installed() || QFileInfo::exists(user_copy))
+        return {user_copy};
+    return {path};
 }
 
 QString file_to_write(const QString& path) {
-    const QString user_copy = user_copy_of(path);
+    const QString user_copy = redirected(path);
     if (user_copy.isEmpty())
         return path;
     // With the user's default permissions (the umask's).
@@ -129,20 +144,25 @@ QString file_to_write(const QString& path) {
 }
 
 void remove_launcher_leftovers() {
-    if (!user_files_apart())
+    const QFileInfo folder(user_directory());
+    if (folder.isSymLink() || !folder.isDir())
         return;
-    const QDir folder(user_directory());
+    // The launcher linked the pictures of the program it ran from: one installed, now marked so.
+    const QDir user(folder.filePath());
+    const QFileInfo data(user.filePath(QStringLiteral("data")));
+    const QFileInfo target(data.symLinkTarget());
+    if (!data.isSymLink() || target.fileName() != QLatin1String("data") ||
+        !QFileInfo::exists(target.path() + QStringLiteral("/installed")))
+        return;
+    // Its copy of the executable, and the copy it was making when it was stopped; never the
+    // program running now.
     const QString running = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
-    // The copied executable, and the copy the launcher was making when it was stopped.
     for (const char* name : {"vrendomaten", "vrendomaten.new"}) {
-        const QFileInfo copy(folder.filePath(QLatin1String(name)));
-        if ((copy.isSymLink() || copy.isFile()) && copy.canonicalFilePath() != running)
-            QFile::remove(copy.filePath());
+        const QString copy = user.filePath(QLatin1String(name));
+        if (is_elf(copy) && QFileInfo(copy).canonicalFilePath() != running)
+            QFile::remove(copy);
     }
-    // Only the link: a folder of pictures the user keeps there is theirs.
-    const QFileInfo data(folder.filePath(QStringLiteral("data")));
-    if (data.isSymLink())
-        QFile::remove(data.filePath());
+    QFile::remove(data.filePath());
 }
 
 }  // namespace platform

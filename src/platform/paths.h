@@ -7,11 +7,11 @@
 // directory followed by a name that begins with a backslash ("\vrendisar.ini",
 // "\data\huvuden\h12.jpg"); these helpers turn such names into native paths.
 //
-// The program directory holds the catalogue, the artwork and the default profile. The two
-// files the program writes, "\vrendisar.ini" and "\bookmark.dat", stay beside them while the
-// directory is writable (the build tree, a portable copy). An installed program directory is
-// not writable for its users: then those two files live in the user's folder, and only this
-// service knows it (files_to_read, file_to_write).
+// The program directory holds the catalogue, the artwork and the default profile. Each settings
+// file the program writes ("\vrendisar.ini", "\bookmark.dat") stays beside them while this user
+// can write it there (the build tree, a portable copy); one that cannot be written in place
+// lives in the user's folder instead. An installed program never writes into its own directory,
+// whoever runs it. Only this service knows where each file went (files_to_read, file_to_write).
 namespace platform {
 
 // The directory of the executable, without a trailing separator.
@@ -21,21 +21,17 @@ QString program_directory();
 // restores the real one.
 void set_program_directory(const QString& directory);
 
+// True when this copy of the program is installed: a file "installed" stands beside the
+// executable, where cmake --install and the package put it.
+bool installed();
+
 // The user's folder: $XDG_DATA_HOME/vrendomaten, by default ~/.local/share/vrendomaten.
 QString user_directory();
-
-// Keeps the user's files in the given directory as though the program directory were not
-// writable (tests run as root, who may write anywhere); an empty text restores the real choice.
-void set_user_directory(const QString& directory);
 
 // Reads and writes the program directory's own files where they stand, never a user's copy:
 // for a catalogue named on the command line, which belongs to no user's settings. Off restores
 // the usual choice.
 void set_files_in_place(bool in_place);
-
-// True when the user's files live in the user's folder: the program directory is not writable
-// for this user. Decided once per program directory.
-bool user_files_apart();
 
 // Turns the backslashes of a profile-style name into the native separator.
 QString native_path(const QString& backslash_path);
@@ -46,19 +42,30 @@ QString native_path(const QString& backslash_path);
 // from a directory value the user set) is used as it stands.
 QString program_path(const QString& backslash_name);
 
-// A settings file named by its program_path: the files it is read from, a key being taken from
-// the first file that holds it. While the user's files live apart, that is the user's copy and,
-// for the program profile only, the installed profile beneath it, so that a newer package's
-// values reach every user who has not set them; the bookmark file is the user's alone. Any other
-// path is read as it stands.
-QStringList files_to_read(const QString& path);
+// How the user's copy of a settings file is read.
+enum class UserCopy {
+    // Key by key over the program's file, which holds every key the user has not set, so that a
+    // newer package's values reach every user who has not set them: the program profile.
+    over_program_file,
+    // Instead of the program's file: the bookmarks. Until the copy exists, a program that is not
+    // installed reads the file it could not write, and the copy starts from it.
+    instead_of_program_file,
+};
 
-// Where changes to the settings file named by its program_path go, the user's folder created on
-// first need. When it cannot be created, the path still names it and the write fails there.
+// Where changes to a settings file named by its program_path go, decided once per file: the
+// file itself while this user can write it in place, else the user's copy, the user's folder
+// created on first need (when it cannot be, the path still names it and the write fails there).
+// Any other path is written as it stands.
 QString file_to_write(const QString& path);
 
-// Once at start: removes the copy of the executable and the link to the pictures that the old
-// launcher script made in the user's folder; the user's bookmarks and profile stay.
+// The files a settings file named by its program_path is read from, a key being taken from the
+// first file that holds it: the file itself while it is written in place, else the user's copy
+// and, as `copy` says, the program's file beneath it or in its stead.
+QStringList files_to_read(const QString& path, UserCopy copy);
+
+// Once at start: removes what the old launcher script made in the user's folder, and only that:
+// a link "data" to an installed program's "data", and beside it the copy of the executable
+// ("vrendomaten", or "vrendomaten.new" half made). Nothing when the folder is itself a link.
 void remove_launcher_leftovers();
 
 }  // namespace platform

@@ -22,9 +22,16 @@ public:
     }
     void beep() override { QApplication::beep(); }
     QString save_file_name(const QString& title, const QString& suggested_path,
-                           const QString& filter) override {
-        return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested_path,
-                                            filter);
+                           const QString& filter, const QString& default_suffix) override {
+        QFileDialog dialog(QApplication::activeWindow(), title, suggested_path, filter);
+        // Qt's own dialog, whose texts are made Swedish and which adds the ending before it
+        // asks about replacing a file; a desktop's dialog may ask about the name as typed.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(default_suffix);
+        if (dialog.exec() != QDialog::Accepted)
+            return {};
+        return dialog.selectedFiles().value(0);
     }
 
 private:

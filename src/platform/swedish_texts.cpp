@@ -16,7 +16,7 @@ struct Text {
 };
 
 // The file dialog's texts that Qt's Swedish translation lacks: its labels, buttons, tooltips,
-// the sidebar and the type column.
+// the sidebar, the type column and the buttons of its question.
 constexpr Text file_dialog_texts[] = {
     {"QFileDialog", "Look in:", "Leta i:"},
     {"QFileDialog", "&New Folder", "&Ny mapp"},
@@ -36,6 +36,9 @@ constexpr Text file_dialog_texts[] = {
     {"QPlatformTheme", "Cancel", "Avbryt"},
     {"QPlatformTheme", "Save", "Spara"},
     {"QPlatformTheme", "Open", "Öppna"},
+    // The question before a file is replaced.
+    {"QPlatformTheme", "&Yes", "&Ja"},
+    {"QPlatformTheme", "&No", "&Nej"},
 };
 
 class FileDialogTexts : public QTranslator {

@@ -5,12 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QThread>
 #include <map>
 
+#include "platform/file_writer.h"
 #include "platform/paths.h"
 #include "settings/profile_file.h"
+#include "settings/profile_keys.h"
 #include "settings/text_codec.h"
 
 #ifdef Q_OS_UNIX
@@ -34,6 +35,15 @@ constexpr qint64 racy_ns = 50'000'000;
 struct Current {
     QString file, section, key;
 };
+
+// The program profile's user copy holds what the user changed, read over the installed profile;
+// any other file's copy is the user's whole file.
+platform::UserCopy user_copy(const QString& path) {
+    const QLatin1String profile(keys::program_profile);
+    return QFileInfo(path).fileName() == profile.sliced(1)  // past the backslash
+               ? platform::UserCopy::over_program_file
+               : platform::UserCopy::instead_of_program_file;
+}
 
 Current& current() {
     static Current state;
@@ -139,15 +149,16 @@ std::shared_ptr<const ProfileFile> parsed(const QString& path) {
     return file;
 }
 
-// Replaces the file's bytes by change(the bytes), crash-safely. A missing file reads as empty
-// and is created only when the change gives it bytes.
+// Writes change(the bytes of source) to path, crash-safely: source is path itself, or the file
+// a new copy starts from. A missing file reads as empty and is created only when the change
+// gives it bytes.
 template <class Change>
-bool rewrite(const QString& path, Change change) {
+bool rewrite(const QString& path, const QString& source, Change change) {
     QByteArray old;
-    const auto stamp = stamp_of(path);
+    const auto stamp = stamp_of(source);
     if (stamp) {
         // An existing file we cannot read is never replaced.
-        auto bytes = read_bytes(path, *stamp);
+        auto bytes = read_bytes(source, *stamp);
         if (!bytes)
             return false;
         old = std::move(*bytes);
@@ -156,18 +167,7 @@ bool rewrite(const QString& path, Change change) {
     if (updated == old)
         return true;
 
-    // A temporary file renamed over the old one: a crash or a full disk leaves the old file.
-    // Unbuffered and flushed: Qt 6.4's commit() misses an error met while flushing its buffer
-    // (a full disk) and renames the short file into place.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(updated) != updated.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return platform::write_file(path, updated);
 }
 
 // The inter-process locks this process holds, counted so that nested holders do not lock again.
@@ -232,7 +232,7 @@ std::vector<std::shared_ptr<const ProfileFile>> files_read() {
     std::vector<std::shared_ptr<const ProfileFile>> files;
     if (current().file.isEmpty())
         return files;
-    for (const QString& path : platform::files_to_read(current().file)) {
+    for (const QString& path : platform::files_to_read(current().file, user_copy(current().file))) {
         if (auto file = parsed(path))
             files.push_back(std::move(file));
     }
@@ -280,7 +280,10 @@ bool rewrite_current(Change change) {
     // Without the lock (an unwritable directory) the write is tried all the same: it fails
     // there too, or it is the best there is.
     const bool locked = take_lock(key);
-    const bool written = rewrite(path, [&](const ProfileFile& file) { return change(file, now); });
+    // The file read first: the one written, or the program's file a new copy starts from.
+    const QString source = platform::files_to_read(now.file, user_copy(now.file)).front();
+    const bool written =
+        rewrite(path, source, [&](const ProfileFile& file) { return change(file, now); });
     cache().remove(path);
     if (locked)
         release_lock(key);
@@ -354,7 +357,7 @@ void visit_profile_section(const SectionVisitor& visit) {
         return;
     // A file read over another: its keys first, so that the first of a name is the one a read
     // finds.
-    for (const QString& path : platform::files_to_read(now.file)) {
+    for (const QString& path : platform::files_to_read(now.file, user_copy(now.file))) {
         if (const auto file = parsed(path))
             file->visit_entries(now.section, in_utf8(visit));
     }

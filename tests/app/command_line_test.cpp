@@ -14,6 +14,7 @@
 
 #include "catalogue/check.h"
 #include "platform/paths.h"
+#include "support/mounts.h"
 #include "support/program_fixture.h"
 
 namespace {
@@ -78,6 +79,29 @@ void make_exact(ProgramDirectory& program) {
 
 QString program_file() {
     return qEnvironmentVariable("VRENDIS_PROGRAM_DIR") + QStringLiteral("/vrendomaten");
+}
+
+struct Finished {
+    bool finished = false;
+    int status = -1;
+    QString output, errors;
+};
+
+// The real program with these arguments, without a display and without a platform named: the
+// commands need neither.
+Finished run_program(const QStringList& arguments) {
+    QProcess run;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    run.setProcessEnvironment(environment);
+    run.start(program_file(), arguments);
+    Finished result;
+    result.finished = run.waitForFinished(60000) && run.exitStatus() == QProcess::NormalExit;
+    result.status = run.exitCode();
+    result.output = QString::fromUtf8(run.readAllStandardOutput());
+    result.errors = QString::fromUtf8(run.readAllStandardError());
+    return result;
 }
 
 struct Case {
@@ -291,19 +315,11 @@ TEST_P(Command, RunsTheRealProgram) {
     if (!target.isEmpty() && c.written.isEmpty() && QFileInfo(target).dir().exists())
         put(target, previous.toUtf8());
 
-    // No display and no platform named: the commands need neither.
-    QProcess run;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QLatin1String(name));
-    run.setProcessEnvironment(environment);
-    run.start(program_file(), arguments);
-    ASSERT_TRUE(run.waitForFinished(60000));
-    const QString output = QString::fromUtf8(run.readAllStandardOutput());
-    const QString errors = QString::fromUtf8(run.readAllStandardError());
-
-    EXPECT_EQ(run.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(run.exitCode(), c.status) << output.toStdString() << errors.toStdString();
+    const Finished run = run_program(arguments);
+    ASSERT_TRUE(run.finished);
+    const QString& output = run.output;
+    const QString& errors = run.errors;
+    EXPECT_EQ(run.status, c.status) << output.toStdString() << errors.toStdString();
     QString message = c.message;
     message.replace(QLatin1String("{dir}"), program.path()).replace(QLatin1String("{out}"), out);
     if (c.status != 0) {
@@ -360,19 +376,52 @@ INSTANTIATE_TEST_SUITE_P(Cases, Command, ::testing::ValuesIn(cases), [](const au
     return name.toStdString();
 });
 
-// The catalogue named by --dir is read as it stands, even where the program keeps the user's
-// files apart and a user's copy of the profile would say otherwise.
+// The catalogue named by --dir is read as it stands, even where it is installed and a user's
+// copy of the profile would say otherwise.
 TEST(CommandDirectory, ReadsTheNamedCatalogueWithoutTheUsersCopy) {
     ProgramDirectory program;
     make_exact(program);
+    put(program.file("\\installed"), "");
     QTemporaryDir user;
-    put(user.path() + "/vrendisar.ini", "[Vrendomaten]\r\nAntal_Huvuden=-5\r\n");
-    platform::set_user_directory(user.path());
+    put(user.path() + "/vrendomaten/vrendisar.ini", "[Vrendomaten]\r\nAntal_Huvuden=-5\r\n");
+    const QByteArray data_home = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(user.path()));
     EXPECT_FALSE(catalogue::check_catalogue(false).problems.empty());
     platform::set_files_in_place(true);
     EXPECT_TRUE(catalogue::check_catalogue(false).problems.empty());
     platform::set_files_in_place(false);
-    platform::set_user_directory(QString());
+    if (data_home.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", data_home);
+}
+
+// A disk that fills up during the last page of the picture: the command says so and leaves the
+// earlier file exactly as it was, with no temporary file beside it.
+TEST(CommandDirectory, RenderOntoAFullDiskKeepsTheEarlierFile) {
+    // The demo catalogue's pictures, which make a picture of several pages.
+    const QString catalogue = qEnvironmentVariable("VRENDIS_PROGRAM_DIR");
+    const QTemporaryDir scratch;
+    const QStringList render{"--dir", catalogue, "--render", "h3c4l5", "-o"};
+    ASSERT_EQ(run_program(render + QStringList{scratch.filePath("full.png")}).status, 0);
+    const qint64 size = QFileInfo(scratch.filePath("full.png")).size();
+    const QByteArray earlier = "an earlier file";
+
+    using testing_support::SmallDisk;
+    SmallDisk disk(SmallDisk::room_for(earlier.size()) + SmallDisk::room_for(size) -
+                   SmallDisk::room_for(1));
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    const QString target = disk.file("old.png");
+    put(target, earlier);
+    const Finished run = run_program(render + QStringList{target});
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, QStringLiteral("Filen %1 går inte att skriva.\n").arg(target));
+    QFile kept(target);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), earlier);
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.png"});
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ set(program "${PREFIX}/${INSTALL_DIR}")
 set(expected
     "${program}/vrendomaten"
     "${program}/vrendisar.ini"
+    "${program}/installed"
     "${program}/data/app/btn_skapa_on.jpg"
     "${program}/data/app/bokmarken_in_on.jpg"
     "${program}/data/huvuden/h${CATALOGUE_SIZE}.jpg"

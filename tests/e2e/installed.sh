@@ -8,7 +8,9 @@
 #
 # Scenarios, as far as the machine allows:
 #   plain     HOME with the leftovers of the old launcher script (a copied executable, a link to
-#             the pictures, the user's bookmarks), which must go while the bookmarks stay;
+#             the pictures, a whole copy of the profile, the user's bookmarks): the executable and
+#             the link go, the copy of the profile gives way to its splash choice, the bookmarks stay;
+#   root      root itself, who may write the installed tree but must not (root only);
 #   noexec    HOME on a noexec mount, the user's folder moved by XDG_DATA_HOME (root only);
 #   readonly  root itself, the program directory on a read-only bind mount (root only).
 #
@@ -155,7 +157,7 @@ run_scenario() {
     [ -z "$found" ] || fail "executables or links under HOME: $found"
     local kept
     kept=$(cd "$folder" && ls -A | grep -v '\.lock$' | sort | tr '\n' ' ')
-    [ "$kept" = "bookmark.dat vrendisar.ini " ] || fail "the user's folder holds: $kept"
+    [ "$kept" = "bookmark.dat vrendisar.ini $retired" ] || fail "the user's folder holds: $kept"
     echo "ok: $scenario"
 }
 
@@ -186,9 +188,22 @@ mkdir -p "$old"
 cp "$program/vrendomaten" "$old/vrendomaten"
 chmod 755 "$old/vrendomaten"
 ln -s "$program/data" "$old/data"
+cp "$program/vrendisar.ini" "$old/vrendisar.ini"
 printf '[Bookmarks]\r\nCounter=1\r\nbookmark_1=h1c2l3\r\n' >"$old/bookmark.dat"
 give_to_user "$home" "$runtime"
+retired="vrendisar.ini.old "
 run_scenario
+retired=
+
+# root: the installed tree is writable for root, and stays as it is all the same.
+scenario=root
+if $root; then
+    new_home
+    as_user=()
+    run_scenario
+else
+    echo "skipped: $scenario (needs root)"
+fi
 
 # noexec: HOME where nothing may be executed, the user's folder below XDG_DATA_HOME.
 scenario=noexec

@@ -17,6 +17,7 @@
 #include "catalogue/catalogue.h"
 #include "keeping/picture.h"
 #include "settings/bookmark_store.h"
+#include "support/mounts.h"
 #include "support/program_fixture.h"
 #include "window/verbs.h"
 
@@ -128,53 +129,72 @@ TEST_F(Keeping, HistoryPassesOverMissingPicturesAndKeepsLockedParts) {
     EXPECT_EQ(dialogs.beeps, 2);
 }
 
-TEST_F(Keeping, AFailedSaveSaysSoAndLeavesNoFile) {
+// A save that fails says so and leaves whatever stood there before exactly as it was, with no
+// temporary file beside it. The full disks give out during the picture's last bytes.
+TEST_F(Keeping, AFailedSaveSaysSoAndKeepsTheOldFile) {
     Vrendis2001& w = window();
     QTemporaryDir folder;
+    dialogs.save_answer = folder.filePath("whole.png");
+    w.mnusavepicture->trigger();
+    const qint64 size = QFileInfo(folder.filePath("whole.png")).size();
+    ASSERT_GT(size, 0);
     const QByteArray old_picture = "an older picture";
     auto expect_failure = [&](const QString& path, const char* why) {
         SCOPED_TRACE(why);
+        const QDir beside = QFileInfo(path).dir();
+        const QStringList before = beside.entryList(QDir::Files | QDir::Hidden);
         dialogs.boxes.clear();
         dialogs.save_answer = path;
         w.mnusavepicture->trigger();
         ASSERT_EQ(dialogs.boxes.size(), 1u);
-        EXPECT_EQ(dialogs.boxes[0].text, "Bilden kunde inte sparas.");
+        EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Filen %1 går inte att skriva.").arg(path));
         EXPECT_EQ(dialogs.boxes[0].title, "Vrendomaten - Spara bild");
         EXPECT_EQ(dialogs.boxes[0].icon, platform::MessageIcon::Error);
+        EXPECT_EQ(beside.entryList(QDir::Files | QDir::Hidden), before);
+        QFile in(path);
+        if (in.open(QIODevice::ReadOnly)) {
+            EXPECT_EQ(in.readAll(), old_picture);
+        }
+    };
+    auto put_old_picture = [&](const QString& path) {
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(old_picture);
     };
 
     expect_failure(folder.filePath("gone/bild.png"), "a folder that is not there");
 
-    // A full disk: no file may grow beyond a few bytes. The old picture stays whole and no
-    // temporary file is left beside it.
+    // No file may grow to the picture's size.
     const QString kept = folder.filePath("kept.png");
-    {
-        QFile out(kept);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(old_picture);
-    }
+    put_old_picture(kept);
     rlimit limit{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
     const rlimit before = limit;
-    limit.rlim_cur = 64;
+    limit.rlim_cur = rlim_t(size - 1);
     const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    expect_failure(kept, "a full disk");
+    expect_failure(kept, "a file size limit");
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, old_handler);
-    QFile in(kept);
-    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
-    EXPECT_EQ(in.readAll(), old_picture);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.png"});
 
-    // Root writes into read-only folders; the full disk above stands for them then.
+    // A disk with room for the old picture and all but the last page of the new one.
+    using testing_support::SmallDisk;
+    SmallDisk disk(SmallDisk::room_for(old_picture.size()) + SmallDisk::room_for(size) -
+                   SmallDisk::room_for(1));
+    if (disk.mounted()) {
+        put_old_picture(disk.file("bild.png"));
+        expect_failure(disk.file("bild.png"), "a full disk");
+    }
+
+    // Root writes into read-only folders; the full disks above stand for them then.
     if (geteuid() != 0) {
         const QString locked = folder.filePath("locked");
         ASSERT_TRUE(QDir().mkdir(locked));
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
         expect_failure(locked + "/bild.png", "a folder that cannot be written");
-        EXPECT_TRUE(QDir(locked).isEmpty());
     }
+    if (!disk.mounted())
+        GTEST_SKIP() << "the full disk needs root to mount a tmpfs";
 }
 
 // Typing keys stay with a text box; the window's keys act from the bookmark list and after a

@@ -1,12 +1,13 @@
 # Fails when an #include "<folder>/..." in SOURCE_DIR runs up the layers, bottom to top:
 #
-#   0  platform, settings          services and the profile store; no widgets
-#   1  catalogue                   the picture catalogue and the composed figure, no window
-#   2  layouts                     window definitions and controls only
-#   3  window                      the main window's vocabulary: part table, shared verbs
-#   4  figure/generator            the figure functions (generate_figure)
-#   5  figure, shell, bookmarks, views, keeping   the handlers
-#   6  app                         the composition root and main()
+#   0  platform                    services: paths, the file writer, clock, dialogs; no settings
+#   1  settings                    the profile engine and store, the program's keys
+#   2  catalogue                   the picture catalogue and the composed figure, no window
+#   3  layouts                     window definitions and controls only
+#   4  window                      the main window's vocabulary: part table, shared verbs
+#   5  figure/generator            the figure functions (generate_figure)
+#   6  figure, shell, bookmarks, views, keeping   the handlers
+#   7  app                         the composition root and main()
 #
 # An include runs down the layers or sideways within one, never up.
 #   cmake -D SOURCE_DIR=<dir holding the folders> -P check_layers.cmake
@@ -20,19 +21,21 @@ function(layer_of path out)
     string(REGEX REPLACE "\\.(h|cpp)$" "" stem "${path}")
     string(REGEX MATCH "^[a-z_]+" folder "${path}")
     if(stem STREQUAL "figure/generator")
-        set(layer 4)
-    elseif(folder MATCHES "^(platform|settings)$")
-        set(layer 0)
-    elseif(folder STREQUAL "catalogue")
-        set(layer 1)
-    elseif(folder STREQUAL "layouts")
-        set(layer 2)
-    elseif(folder STREQUAL "window")
-        set(layer 3)
-    elseif(folder MATCHES "^(figure|shell|bookmarks|views|keeping)$")
         set(layer 5)
-    elseif(folder STREQUAL "app")
+    elseif(folder STREQUAL "platform")
+        set(layer 0)
+    elseif(folder STREQUAL "settings")
+        set(layer 1)
+    elseif(folder STREQUAL "catalogue")
+        set(layer 2)
+    elseif(folder STREQUAL "layouts")
+        set(layer 3)
+    elseif(folder STREQUAL "window")
+        set(layer 4)
+    elseif(folder MATCHES "^(figure|shell|bookmarks|views|keeping)$")
         set(layer 6)
+    elseif(folder STREQUAL "app")
+        set(layer 7)
     else()
         set(layer -1)
     endif()

@@ -60,7 +60,7 @@ root="$work/root"
 dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x failed"
 program="$root/usr/lib/vrendomaten"
 exists() { for file in "$@"; do [ -e "$file" ] || fail "not in the package: ${file#"$root"}"; done; }
-exists "$program/vrendomaten" "$program/vrendisar.ini" \
+exists "$program/vrendomaten" "$program/vrendisar.ini" "$program/installed" \
     "$program/data/app/btn_skapa_on.jpg" "$program/data/huvuden/h1.jpg" \
     "$program/data/broest/c1.jpg" "$program/data/ben/l1.jpg" \
     "$root/usr/share/doc/vrendomaten/copyright" "$root/usr/share/doc/vrendomaten/changelog.gz" \

@@ -4,12 +4,19 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <QTreeView>
+
+#include "platform/dialogs.h"
 
 namespace {
 
@@ -47,6 +54,39 @@ TEST(SwedishTexts, TheSaveDialogSpeaksSwedish) {
          {"Look in:", "Cancel", "Computer", "Save", "&Save", "Go back", "Create a New Folder",
           "Name", "Size", "Type", "Date Modified", "File &name:", "Files of type:"})
         EXPECT_FALSE(seen.contains(QString::fromUtf8(english))) << english;
+}
+
+// The real save dialog of "Spara bild": a name typed without its ending gets the ending, and
+// the dialog asks, in Swedish, before it replaces the picture of that name.
+TEST(SwedishTexts, TheSaveDialogAsksBeforeReplacingANameTypedWithoutItsEnding) {
+    platform::install_swedish_qt_texts();
+    QTemporaryDir folder;
+    QFile existing(folder.filePath("bild.png"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+
+    QStringList question;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText("bild");
+        // The question, if one comes, is answered "Nej"; then the dialog is cancelled.
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                question << box->text().simplified();
+                for (const QAbstractButton* button : box->buttons()) question << button->text();
+                box->button(QMessageBox::No)->click();
+            }
+        });
+        QTest::keyClick(name, Qt::Key_Return);
+        dialog->reject();
+    });
+    const QString chosen = platform::dialogs().save_file_name(
+        QStringLiteral("Spara bild"), folder.filePath("h1c1l1.png"),
+        QStringLiteral("Bilder (*.png *.jpg *.jpeg)"), QStringLiteral("png"));
+    EXPECT_EQ(chosen, QString());
+    EXPECT_EQ(question, (QStringList{"bild.png finns redan. Vill du ersätta den?", "&Ja", "&Nej"}));
 }
 
 }  // namespace

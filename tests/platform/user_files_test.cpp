@@ -1,6 +1,7 @@
-// An installed program: the program directory is not writable, so the user's files live in the
-// user's folder. The tests run as root, who may write anywhere, so they tell the service to keep
-// the user's files apart.
+// Where the user's files go. An installed program (the marker "installed" beside it) keeps them
+// in the user's folder whoever runs it, root too, as these tests do; a copy that is not installed
+// keeps beside it each file it can write there. XDG_DATA_HOME puts the user's folder into a
+// scratch home.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -11,7 +12,9 @@
 
 #include "figure/generator.h"
 #include "platform/paths.h"
+#include "settings/launcher_copy.h"
 #include "settings/profile_store.h"
+#include "support/mounts.h"
 #include "support/program_fixture.h"
 
 using layouts::visible;
@@ -31,13 +34,29 @@ void put(const QString& path, const QByteArray& bytes) {
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+}
+
 class UserFiles : public testing_support::WindowTest {
 protected:
-    UserFiles() { platform::set_user_directory(folder()); }
-    ~UserFiles() override { platform::set_user_directory(QString()); }
+    explicit UserFiles(bool installed = true) : data_home_(qgetenv("XDG_DATA_HOME")) {
+        if (installed)
+            put(program.file("\\installed"), "");
+        set_data_home(home_.path() + "/share");
+    }
+    ~UserFiles() override {
+        if (data_home_.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", data_home_);
+    }
 
+    static void set_data_home(const QString& path) {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(path));
+    }
     // Not there until the program first needs it.
-    QString folder() const { return home_.path() + "/share/vrendomaten"; }
+    QString folder() const { return platform::user_directory(); }
     QString user_file(const QString& name) const { return folder() + '/' + name; }
     QString installed_profile() const { return program.file("\\vrendisar.ini"); }
 
@@ -52,6 +71,12 @@ protected:
     }
 
     QTemporaryDir home_;
+    QByteArray data_home_;
+};
+
+class PortableCopy : public UserFiles {
+protected:
+    PortableCopy() : UserFiles(false) {}
 };
 
 }  // namespace
@@ -120,7 +145,7 @@ TEST_F(UserFiles, BookmarksLiveInTheUsersFolderAlone) {
     EXPECT_EQ(window().bokmarken_list->count(), 2);
     EXPECT_EQ(bytes_of(program.file("\\bookmark.dat")), installed);
     EXPECT_EQ(QDir(program.path()).entryList(QDir::Files),
-              (QStringList{"bookmark.dat", "vrendisar.ini"}));
+              (QStringList{"bookmark.dat", "installed", "vrendisar.ini"}));
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 
@@ -139,19 +164,130 @@ TEST_F(UserFiles, AFolderThatCannotBeMadeFailsLikeAnyOtherWrite) {
     EXPECT_EQ(window().bokmarken_list->count(), 0);
 }
 
-TEST_F(UserFiles, TheOldLaunchersCopiesGoAndTheUsersFilesStay) {
-    put(user_file("vrendomaten"), "a copied executable");
-    put(user_file("vrendomaten.new"), "half a copy");
-    put(user_file("bookmark.dat"), "[Bookmarks]\r\nCounter=0\r\n");
-    put(user_file("vrendisar.ini"), "[Vrendomaten]\r\nVisa_splash=0\r\n");
-    ASSERT_TRUE(QFile::link(program.path() + "/data", user_file("data")));
-    platform::remove_launcher_leftovers();
-    EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
-              (QStringList{"bookmark.dat", "vrendisar.ini"}));
-    EXPECT_TRUE(QFileInfo::exists(program.path() + "/data/app"));
+// The old launcher copied the executable into the user's folder and linked the installed
+// pictures there. Only that goes: a file or link of the same name that is the user's own stays,
+// and so does everything in a user's folder that is itself a link.
+TEST_F(UserFiles, OnlyWhatTheOldLauncherMadeIsRemoved) {
+    const QByteArray elf = "\177ELF a copied executable";
+    QTemporaryDir own;  // pictures of the user's own, in no installed program
+    QDir().mkpath(own.path() + "/data/huvuden");
+    struct Scenario {
+        const char* name;
+        QByteArray executable;  // "vrendomaten", and "vrendomaten.new" when an executable
+        QString pictures;       // where "data" links to
+        bool folder_a_link;
+        QStringList kept;
+    };
+    const Scenario scenarios[] = {
+        {"the launcher's leftovers",
+         elf,
+         program.path() + "/data",
+         false,
+         {"bookmark.dat", "vrendisar.ini"}},
+        {"a file of the user's by the executable's name",
+         "my notes",
+         program.path() + "/data",
+         false,
+         {"bookmark.dat", "vrendisar.ini", "vrendomaten"}},
+        {"a link to pictures of the user's",
+         elf,
+         own.path() + "/data",
+         false,
+         {"bookmark.dat", "data", "vrendisar.ini", "vrendomaten", "vrendomaten.new"}},
+        {"the user's folder a link",
+         elf,
+         program.path() + "/data",
+         true,
+         {"bookmark.dat", "data", "vrendisar.ini", "vrendomaten", "vrendomaten.new"}},
+    };
+    int n = 0;
+    for (const Scenario& scenario : scenarios) {
+        SCOPED_TRACE(scenario.name);
+        const QString data_home = home_.path() + "/home-" + QString::number(++n);
+        set_data_home(data_home);
+        const QString files = scenario.folder_a_link ? home_.path() + "/elsewhere" : folder();
+        QDir().mkpath(files);
+        QDir().mkpath(data_home);
+        if (scenario.folder_a_link) {
+            ASSERT_TRUE(QFile::link(files, folder()));
+        }
+        put(files + "/vrendomaten", scenario.executable);
+        if (scenario.executable == elf)
+            put(files + "/vrendomaten.new", elf.left(4));
+        put(files + "/bookmark.dat", "[Bookmarks]\r\nCounter=0\r\n");
+        put(files + "/vrendisar.ini", "[Vrendomaten]\r\nVisa_splash=0\r\n");
+        ASSERT_TRUE(QFile::link(scenario.pictures, files + "/data"));
 
-    // A folder of pictures the user keeps there is theirs.
-    QDir().mkpath(user_file("data/huvuden"));
-    platform::remove_launcher_leftovers();
-    EXPECT_TRUE(QFileInfo(user_file("data/huvuden")).isDir());
+        platform::remove_launcher_leftovers();
+        EXPECT_EQ(entries(files), scenario.kept);
+        EXPECT_TRUE(QFileInfo::exists(program.path() + "/data/app"));
+        EXPECT_TRUE(QFileInfo(own.path() + "/data/huvuden").isDir());
+    }
+}
+
+// The whole profile the old launcher copied gives way to the splash choice it held, so that a
+// newer package's counts reach the user; a profile the user made stays as it is.
+TEST_F(UserFiles, TheOldLaunchersCopyOfTheProfileKeepsOnlyItsSplashChoice) {
+    program.set_profile_value("Visa_splash", "1");
+    QByteArray copy = bytes_of(installed_profile());  // Antal_Huvuden=4
+    copy.replace("Visa_splash=1", "Visa_splash=0");
+    // A newer package: one head fewer.
+    program.set_profile_value("Antal_Huvuden", "3");
+
+    struct Case {
+        const char* name;
+        QByteArray profile;
+        bool retired;
+    };
+    const Case cases[] = {
+        {"a copy of the installed profile", copy, true},
+        {"a copy with a head folder of the user's",
+         QByteArray(copy).replace("Huvuden=\\data\\huvuden\\", "Huvuden=/home/me/huvuden/"), false},
+        {"a copy without one of the catalogue keys",
+         QByteArray(copy).replace("Antal_vrendisar=3\r\n", ""), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(user_file("vrendisar.ini.old"));
+        put(user_file("vrendisar.ini"), c.profile);
+        settings::retire_launcher_copy();
+        if (c.retired) {
+            EXPECT_EQ(bytes_of(user_file("vrendisar.ini")), "[Vrendomaten]\r\nVisa_splash=0\r\n");
+            EXPECT_EQ(bytes_of(user_file("vrendisar.ini.old")), c.profile);
+            EXPECT_EQ(profile_value("Antal_Huvuden"), "3");
+        } else {
+            EXPECT_EQ(bytes_of(user_file("vrendisar.ini")), c.profile);
+            EXPECT_FALSE(QFileInfo::exists(user_file("vrendisar.ini.old")));
+            EXPECT_EQ(profile_value("Antal_Huvuden"), "4");
+        }
+        EXPECT_EQ(profile_value("Visa_splash"), "0");
+    }
+}
+
+// A copy that is not installed, in a folder it can write, keeps each file it can write beside
+// it; one it cannot write goes to the user's folder, the bookmarks starting from the file that
+// could not be written.
+TEST_F(PortableCopy, AFileThatCannotBeWrittenInPlaceIsWrittenInTheUsersFolder) {
+    program.set_profile_value("Visa_splash", "1");
+    put(program.file("\\bookmark.dat"), "[Bookmarks]\r\nCounter=1\r\nbookmark_1=h4c3l5\r\n");
+    const QByteArray profile = bytes_of(installed_profile());
+    const QByteArray bookmarks = bytes_of(program.file("\\bookmark.dat"));
+    testing_support::ReadOnlyFile locked_profile(installed_profile());
+    testing_support::ReadOnlyFile locked_bookmarks(program.file("\\bookmark.dat"));
+    if (!locked_profile.read_only() || !locked_bookmarks.read_only())
+        GTEST_SKIP() << "root needs to mount to make a file read-only";
+
+    QTest::mouseClick(window().Check1, Qt::LeftButton, {}, window().Check1->rect().center());
+    EXPECT_EQ(bytes_of(user_file("vrendisar.ini")), "[Vrendomaten]\r\nVisa_splash=0\r\n");
+    EXPECT_EQ(profile_value("Visa_splash"), "0");
+    EXPECT_EQ(profile_value("Antal_Huvuden"), "4");
+
+    functions::generate_figure(window(), functions::NEW_FIGURE);
+    window().mnubokmark->trigger();
+    EXPECT_EQ(bytes_of(user_file("bookmark.dat")),
+              "[Bookmarks]\r\nCounter=2\r\nbookmark_1=h4c3l5\r\nbookmark_2=h1c1l1\r\n");
+    EXPECT_EQ(window().bokmarken_list->count(), 2);
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_EQ(bytes_of(installed_profile()), profile);
+    EXPECT_EQ(bytes_of(program.file("\\bookmark.dat")), bookmarks);
 }

@@ -11,8 +11,8 @@ CapturedDialogs::~CapturedDialogs() {
 }
 
 QString CapturedDialogs::save_file_name(const QString& title, const QString& suggested_path,
-                                        const QString& filter) {
-    save_dialogs.push_back({title, suggested_path, filter});
+                                        const QString& filter, const QString& default_suffix) {
+    save_dialogs.push_back({title, suggested_path, filter, default_suffix});
     return save_answer;
 }
 

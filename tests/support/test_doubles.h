@@ -49,7 +49,7 @@ public:
     void beep() override { ++beeps; }
     // Answers with save_answer, as if the user chose that file (empty: cancelled).
     QString save_file_name(const QString& title, const QString& suggested_path,
-                           const QString& filter) override;
+                           const QString& filter, const QString& default_suffix) override;
 
     std::vector<Box> boxes;
     int beeps = 0;
@@ -57,6 +57,7 @@ public:
         QString title;
         QString suggested_path;
         QString filter;
+        QString default_suffix;
     };
     std::vector<SaveDialog> save_dialogs;
     QString save_answer;
