@@ -105,8 +105,8 @@ TEST_F(Startup, RegistersTheTrayIconWithTipAndIcon) {
     EXPECT_EQ(tray->toolTip(), "Vrendomaten v6.9");
     EXPECT_FALSE(tray->icon().isNull());
     EXPECT_EQ(tray->icon().cacheKey(), window().windowIcon().cacheKey());
-    // No notification area here: no icon shown, and nothing else goes wrong.
-    EXPECT_EQ(tray->isVisible(), QSystemTrayIcon::isSystemTrayAvailable());
+    // Shown even without a notification area, so that one starting later takes it in.
+    EXPECT_TRUE(tray->isVisible());
 }
 
 TEST_F(Startup, TrayPressRestoresTheWindowAndClosesTheLoader) {
