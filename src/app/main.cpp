@@ -5,20 +5,17 @@
 #include "layouts/vrendis2001.h"
 #include "platform/paths.h"
 #include "platform/swedish_texts.h"
-#include "platform/termination.h"
 
 int main(int argc, char* argv[]) {
     // The commands run before any GUI application exists: they need no display.
     if (app::wants_command(argc, argv))
         return app::run_command(argc, argv);
     QApplication app(argc, argv);
-    platform::close_windows_on_termination();
     platform::remove_launcher_leftovers();
     platform::install_swedish_qt_texts();
     const std::unique_ptr<Vrendis2001> window = app::open_main_window();
 #ifdef VRENDIS_FIRST_PAINT_PROBE
     app::report_first_figure(*window);
 #endif
-    window->show();
-    return app.exec();
+    return app::run(*window);
 }
