@@ -92,16 +92,20 @@ start_window_manager() {
     wait_for 20 wm_running || fail "openbox did not start: $(cat "$work/openbox.log")"
 }
 
-# A notification area, as on a desktop panel: trayer at the bottom right of the screen.
+# A notification area, as on a desktop panel: trayer at the bottom right of the screen. Its panel
+# may stay unmapped while it holds no icon; an icon docks whenever the tray is ready.
 start_tray() {
     trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
         --transparent false >"$work/trayer.log" 2>&1 &
-    service_pids+=($!)
-    wait_for 60 tray_panel >/dev/null || fail "trayer did not start: $(cat "$work/trayer.log")"
+    local tray=$!
+    service_pids+=($tray)
+    wait_for 20 tray_panel >/dev/null ||
+        fail "trayer did not start ($(kill -0 "$tray" 2>/dev/null && echo running || echo ended)): $(
+            cat "$work/trayer.log")"
 }
 
 # trayer's panel, the window that docked icons are placed in.
-tray_panel() { xdotool search --onlyvisible --classname '^panel$' 2>/dev/null | grep -m1 .; }
+tray_panel() { xdotool search --classname '^panel$' 2>/dev/null | grep -m1 .; }
 
 # The program's icon docked in the tray, as a window id; with wait_for.
 tray_icon() {
