@@ -36,18 +36,19 @@ void wire_loader(Vrendis2001& window, Loader& loader) {
     // it appears, so there an activation counts only once the loader has lost the focus (its
     // taskbar entry taken after working elsewhere). A click, Return or Space in it count always.
     // The loader is deleted later than it closes, and may outlive the main window by a moment:
-    // only the main window's own loader is answered, and the event type is looked at before the
-    // loader itself, which is no Loader any more while it is being destroyed.
+    // only the main window's own loader is answered. Its events are looked at before the loader
+    // itself, which is no Loader any more while it is being destroyed.
     new layouts::EventHook(&loader, [main = QPointer<Vrendis2001>(&window), &loader,
                                      deactivated = false](QEvent* event) mutable {
-        if (!main || main->loader != &loader)
+        if (!main)
             return;
         const bool by_program = platform::minimising() == platform::Minimising::by_program;
         bool activated = false;
+        bool closed = false;
         switch (event->type()) {
             case QEvent::Close:
-                loader_Unload(*main);
-                return;
+                closed = true;
+                break;
             case QEvent::WindowDeactivate:
                 deactivated = true;
                 break;
@@ -67,7 +68,11 @@ void wire_loader(Vrendis2001& window, Loader& loader) {
             default:
                 break;
         }
-        if (activated)
+        if (!(activated || closed) || main->loader != &loader)
+            return;
+        if (closed)
+            loader_Unload(*main);
+        else
             loader_Activate(*main);
     });
     layouts::on(window, loader.Label10, &layouts::Control::clicked, loader_Activate);
