@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <chrono>
 
-#include "bookmarks/bookmark_file.h"
+#include "bookmarks/bookmark_list.h"
 #include "bookmarks/bookmark_panel.h"
 #include "layouts/vrendis2001.h"
 #include "platform/paths.h"

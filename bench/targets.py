@@ -28,8 +28,12 @@ TARGETS = [
      "BM_AddBookmark/100000", "ratio", 2, "max", ""),
     ("restoring 100,000 bookmarks / one parse", "bookmarks_bench",
      "BM_RestoreBookmarkList/100000", "ratio", 1.2, "max", ""),
+    ("contact sheet of 500 over 1,500 pictures / bare decode", "sheet_bench",
+     "BM_ContactSheet", "ratio", 3, "max", ""),
     ("checking 3 x 32,767 pictures by header", "check_bench",
      "BM_CheckLargestCatalogueByHeader", "time", 5000, "max", " ms"),
+    ("own part from a 4000x3000 JPEG, in process / convert -resize", "own_part_bench",
+     "BM_OwnPartFromPhoto", "ratio", 1, "max", ""),
     ("slideshow memory growth, 10,000 figures to the end", "soak slideshow_bench",
      "BM_SlideshowResidentSize", "growth_MB", 2, "max", " MB"),
 ]

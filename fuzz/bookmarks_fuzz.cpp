@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "bookmarks/bookmark_file.h"
 #include "bookmarks/bookmark_panel.h"
 #include "platform/paths.h"
+#include "settings/bookmark_store.h"
 #include "settings/profile_store.h"
 
 namespace {
@@ -34,8 +34,8 @@ QString& bookmark_path() {
 }
 
 // Bookmarks as reading every number up to the counter finds them.
-std::vector<bookmarks::Bookmark> read_one_by_one(std::int64_t counter) {
-    std::vector<bookmarks::Bookmark> found;
+std::vector<settings::Bookmark> read_one_by_one(std::int64_t counter) {
+    std::vector<settings::Bookmark> found;
     settings::set_profile_file(bookmark_path().toStdString());
     settings::set_profile_section("Bookmarks");
     for (std::int64_t n = 1; n <= counter; ++n) {
@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::abort();
     }
 
-    const std::vector<bookmarks::Bookmark> listed = bookmarks::read_bookmarks();
+    const std::vector<settings::Bookmark> listed = settings::read_bookmarks();
     const std::optional<std::int64_t> counter = stored_counter();
     check(counter || listed.empty(), "bookmarks listed without a counter");
     for (std::size_t i = 0; i < listed.size(); ++i) {
@@ -97,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     static const QRegularExpression well_formed(QStringLiteral("^h(\\d+)c(\\d+)l(\\d+)$"));
-    for (const bookmarks::Bookmark& row : listed) {
+    for (const settings::Bookmark& row : listed) {
         const bookmarks::IdDigits digits = bookmarks::scan_id(row.id);
         check(digits.head.size() + digits.chest.size() + digits.legs.size() <= row.id.size(),
               "the scan made up characters");

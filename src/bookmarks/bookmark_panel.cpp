@@ -3,7 +3,7 @@
 #include <QMenu>
 #include <vector>
 
-#include "bookmarks/bookmark_file.h"
+#include "bookmarks/bookmark_list.h"
 #include "catalogue/catalogue.h"
 #include "layouts/artwork.h"
 #include "platform/dialogs.h"
@@ -35,7 +35,8 @@ void plain_strip(Vrendis2001& window) {
 
 namespace {
 
-// The unlocked parts a bookmark would show: each part's ID and picture file.
+// The unlocked parts a bookmark would show: each part's ID and picture file. A part whose
+// digits name no picture has no file.
 struct ShownPart {
     Part part;
     QString id;
@@ -48,9 +49,12 @@ std::vector<ShownPart> unlocked_parts(const Vrendis2001& window, const QString& 
     for (Part part : catalogue::parts) {
         if (main_window::locked(window, part))
             continue;
-        const QString id = QLatin1String(catalogue::letter(part)) + digits[catalogue::index(part)];
+        const QString& number = digits[catalogue::index(part)];
+        const QString id = QLatin1String(catalogue::letter(part)) + number;
         const QString directory = settings::read_program_profile(catalogue::directory_key(part));
-        shown.push_back({part, id, catalogue::picture_path(directory, id)});
+        shown.push_back({part, id,
+                         catalogue::names_picture(number) ? catalogue::picture_path(directory, id)
+                                                          : QString()});
     }
     return shown;
 }
@@ -59,7 +63,7 @@ std::vector<ShownPart> unlocked_parts(const Vrendis2001& window, const QString& 
 
 bool bookmark_showable(const Vrendis2001& window, const QString& row_text) {
     for (const ShownPart& shown : unlocked_parts(window, row_text)) {
-        if (catalogue::load_part(shown.path).isNull())
+        if (shown.path.isEmpty() || catalogue::load_part(shown.path).isNull())
             return false;
     }
     return true;
@@ -80,24 +84,6 @@ void show_bookmark(Vrendis2001& window, const QString& row_text) {
     for (const ShownPart& shown : unlocked_parts(window, row_text))
         main_window::show_part(window, shown.part, shown.path, shown.id);
     main_window::show_id(window);
-}
-
-IdDigits scan_id(const QString& row_text) {
-    QString t = row_text;
-    t.remove(QLatin1Char('h'));
-    IdDigits digits;
-    const qsizetype c = t.indexOf(QLatin1Char('c'));
-    digits.head = c < 0 ? t : t.left(c);
-    // The chest digits start one place past the head digits, whatever stands there.
-    const qsizetype chest_start = digits.head.size() + 1;
-    if (chest_start < t.size()) {
-        const qsizetype l = t.indexOf(QLatin1Char('l'), chest_start);
-        digits.chest = l < 0 ? t.mid(chest_start) : t.mid(chest_start, l - chest_start);
-    }
-    const qsizetype legs_start = digits.head.size() + digits.chest.size() + 2;
-    if (legs_start < t.size())
-        digits.legs = t.mid(legs_start);
-    return digits;
 }
 
 void bookmarks_Click(Vrendis2001& window) {
@@ -154,13 +140,12 @@ void mnubookmark_delete_Click(Vrendis2001& window) {
 
 void bokmarken_list_KeyDown(Vrendis2001& window, int& key_code) {
     layouts::ListBox* list = window.bokmarken_list;
-    const int row = list->current_row();
     const int selected = list->selected_row();
     switch (key_code) {
         case Qt::Key_Up:
         case Qt::Key_Down: {
-            const int next = selected < 0 ? 0 : key_code == Qt::Key_Up ? row - 1 : row + 1;
-            if (next < 0 || next >= list->count()) {
+            const int next = list->row_beside(key_code == Qt::Key_Up ? -1 : +1);
+            if (next < 0) {
                 platform::dialogs().beep();
                 break;
             }

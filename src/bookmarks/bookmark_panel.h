@@ -3,6 +3,8 @@
 #include <QPoint>
 #include <QString>
 
+#include "catalogue/figure_id.h"
+
 class Vrendis2001;
 
 // The bookmark panel: the closed tab `bookmarks`, the open panel `bokmark_foldin` with the list
@@ -11,14 +13,12 @@ class Vrendis2001;
 namespace bookmarks {
 
 // The digits of a row's ID: "h12c3l7" gives 12, 3 and 7.
-struct IdDigits {
-    QString head, chest, legs;
-};
-IdDigits scan_id(const QString& row_text);
+using catalogue::IdDigits;
+using catalogue::scan_id;
 
 // Shows the figure of a bookmark's ID text as a row click does, from its slideshow check on:
 // nothing while the slideshow runs or all parts are locked; locked parts stay; a figure whose
-// unlocked parts' pictures do not all load only beeps.
+// unlocked parts' pictures do not all load, or whose digits name no picture, only beeps.
 void show_bookmark(Vrendis2001& window, const QString& row_text);
 // Whether the pictures of the ID's unlocked parts all load now.
 bool bookmark_showable(const Vrendis2001& window, const QString& row_text);
@@ -26,14 +26,16 @@ bool bookmark_showable(const Vrendis2001& window, const QString& row_text);
 void bookmarks_Click(Vrendis2001& window);
 void Image22_Click(Vrendis2001& window);
 void mnuopen2_Click(Vrendis2001& window);
+// The user chose a row of the list (the list's row_chosen): its bookmark is shown.
 void bokmarken_list_Click(Vrendis2001& window);
 void bokmarken_list_MouseDown(Vrendis2001& window, Qt::MouseButton button, QPoint position);
 void mnubokmark_Click(Vrendis2001& window);
 void mnubookmark_add_Click(Vrendis2001& window);
 void mnubookmark_delete_Click(Vrendis2001& window);
-// Keys while the list has the focus: Up and Down select and show the row above or below,
-// Return shows the selected row, Delete deletes its bookmark as "Radera bokmärke" does. A key
-// it takes comes back as 0.
+// Keys while the list has the focus: Up and Down select and show the row above or below (after
+// a delete, beside where the deleted row stood), beeping at either end; Return shows the
+// selected row, Delete deletes its bookmark as "Radera bokmärke" does. A key it takes comes back
+// as 0; the list moves on Home, End, Page Up and Page Down itself.
 void bokmarken_list_KeyDown(Vrendis2001& window, int& key_code);
 
 // Hover artwork of the tab and the closing strip.

@@ -44,7 +44,7 @@ void wire(Vrendis2001& window) {
     on(window, window.bookmarks, &Control::clicked, bookmarks_Click);
     on(window, window.Image22, &Control::clicked, Image22_Click);
     on(window, window.mnuopen2, &QAction::triggered, mnuopen2_Click);
-    on(window, window.bokmarken_list, &ListBox::clicked, bokmarken_list_Click);
+    on(window, window.bokmarken_list, &ListBox::row_chosen, bokmarken_list_Click);
     on(window, window.bokmarken_list, &ListBox::mouse_down, bokmarken_list_MouseDown);
     on(window, window.mnubokmark, &QAction::triggered, mnubokmark_Click);
     on(window, window.mnubookmark_add, &QAction::triggered, mnubookmark_add_Click);

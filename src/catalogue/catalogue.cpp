@@ -1,6 +1,7 @@
 #include "catalogue/catalogue.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <vector>
@@ -74,6 +75,12 @@ QString part_id(Part part, std::int16_t number) {
 
 QString picture_path(const QString& directory, const QString& part_id) {
     return platform::program_path(directory + part_id + QStringLiteral(".jpg"));
+}
+
+bool names_picture(QStringView digits) {
+    return !digits.isEmpty() && digits.size() <= 5 &&
+           std::all_of(digits.begin(), digits.end(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
 Catalogue Catalogue::read() {

@@ -40,8 +40,13 @@ std::optional<std::int16_t> draw(const QString& count_text);
 QString part_id(Part part, std::int16_t number);
 
 // The native path of a picture: program directory + directory value + part ID + ".jpg". The ID
-// is taken as given, so a bookmark's digits name their file whatever they are.
+// is taken as given.
 QString picture_path(const QString& directory, const QString& part_id);
+
+// Whether a part number written as text (a bookmark's digits, say) can name a picture: one to
+// five decimal digits, taken as they stand. Any other text names none and is never made into a
+// path, so that a hand-edited bookmark cannot reach a file outside the catalogue.
+bool names_picture(QStringView digits);
 
 // The counts and directories of the program profile, as read, in the order head, chest, legs.
 struct Catalogue {

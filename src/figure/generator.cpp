@@ -94,7 +94,8 @@ void paint_fullscreen(Vrendis2001& window, Part part, const catalogue::Catalogue
         ->load_picture(catalogue.picture_path(part, number));
 }
 
-// Step 5: the typed numbers. False when a message box was shown and the call ends.
+// Checks the typed numbers before any part changes. False when a message box was shown and the
+// call ends.
 bool accept_typed_id(Vrendis2001& window) {
     for (const PartControls& controls : main_window::part_controls) {
         if ((window.*controls.typed_box)->text().isEmpty()) {
@@ -122,7 +123,7 @@ bool accept_typed_id(Vrendis2001& window) {
 
 enum class Next { go_on, end_call };
 
-// Steps 7 to 9 for one unlocked part.
+// Paints one unlocked part as the mode asks. end_call when the mode changes this part alone.
 Next paint_part(Vrendis2001& window, Part part, const catalogue::Catalogue& catalogue,
                 std::int16_t mode) {
     const QString& count = catalogue.count_of(part);
@@ -184,28 +185,26 @@ std::optional<std::int16_t> typed_number(const QString& text) {
 }
 
 void generate_figure(Vrendis2001& window, std::int16_t mode) {
-    // 1. Slideshow guard: while the slideshow runs only its own tick paints.
+    // While the slideshow runs only its own tick paints.
     if (mode != SLIDESHOW_STEP && main_window::slideshow_running(window))
         return;
 
-    // 2. All-locked guard.
+    // With every part locked nothing changes, not even the splash.
     if (main_window::all_locked(window))
         return;
 
-    // 3. Close the splash panel.
     main_window::close_splash(window);
 
-    // 4. Catalogue settings, for this call only.
+    // The counts and folders as the profile has them now, for this call only.
     const catalogue::Catalogue catalogue = catalogue::Catalogue::read();
 
-    // 5. Typed-ID validation.
+    // A typed ID is checked whole before any part changes.
     if (mode == TYPED_ID && !accept_typed_id(window))
         return;
 
-    // 6. Reseed the random source.
     platform::random_source().reseed();
 
-    // 7 to 9. Head, chest, legs.
+    // Head, chest, legs, in that order; a locked part keeps its picture.
     for (Part part : catalogue::parts) {
         if (main_window::locked(window, part))
             continue;
@@ -213,7 +212,7 @@ void generate_figure(Vrendis2001& window, std::int16_t mode) {
             return;
     }
 
-    // 10. Status text.
+    // The status bar shows the ID; the full-screen view's tick leaves the main window alone.
     if (mode == FULLSCREEN_STEP)
         return;
     main_window::show_id(window);

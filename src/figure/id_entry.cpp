@@ -10,22 +10,20 @@
 namespace figure {
 
 void open_id_entry(Vrendis2001& window) {
-    // 1, 2. The bookmark panel closes to its plain tab, the figure moving back from beside it.
+    // The bookmark panel closes to its plain tab, the figure moving back from beside it.
     main_window::close_bookmark_panel(window);
 
-    // 3. The about panel closes.
     main_window::close_about(window);
 
-    // 4. Locked parts take no typing; unlocking enables the box again, not this.
+    // Locked parts take no typing; unlocking enables the box again, not this.
     for (const main_window::PartControls& controls : main_window::part_controls) {
         if (main_window::locked(window, controls.part))
             (window.*controls.typed_box)->setEnabled(false);
     }
 
-    // 5. The splash panel closes.
     main_window::close_splash(window);
 
-    // 6. The panel takes the tab's place.
+    // The panel takes the tab's place.
     window.editid->setVisible(true);
     window.bookmarks->setVisible(false);
 }

@@ -22,7 +22,7 @@ public:
     FigureHistory history;
     // The folder of the last saved picture; empty: the user's pictures folder.
     QString last_folder;
-    // Set while the history paints one of its figures, which it does not remember again.
+    // Set while the history paints one of its figures, which is no new entry.
     bool stepping = false;
 };
 

@@ -3,6 +3,9 @@
 namespace keeping {
 
 void FigureHistory::shown(const QString& id) {
+    if (id == on_show_)
+        return;
+    on_show_ = id;
     if (!entries_.empty() && entries_[current_] == id)
         return;
     if (!entries_.empty())
@@ -12,6 +15,10 @@ void FigureHistory::shown(const QString& id) {
     if (entries_.size() > capacity)
         entries_.pop_front();
     current_ = entries_.size() - 1;
+}
+
+void FigureHistory::stepped_to(const QString& id) {
+    on_show_ = id;
 }
 
 std::optional<QString> FigureHistory::back(const Showable& showable) {

@@ -15,9 +15,13 @@ class FigureHistory {
 public:
     static constexpr std::size_t capacity = 1000;
 
-    // Remembers id as the figure on show, unless it is the current one already. Drops the
-    // figures ahead of the current one first, and the oldest one beyond the capacity.
+    // A figure appeared. Unless it is the one on show already, or the current entry, it is
+    // remembered after the current entry: the figures ahead of that are dropped first, and the
+    // oldest one beyond the capacity.
     void shown(const QString& id);
+    // A figure that back or forward led to appeared, as id: with a part locked that is not the
+    // entry itself. Remembered as the one on show, so that writing it again adds nothing.
+    void stepped_to(const QString& id);
 
     // Whether an entry can be shown now (its pictures load).
     using Showable = std::function<bool(const QString& id)>;
@@ -34,6 +38,7 @@ private:
     std::optional<QString> step(int direction, const Showable& showable);
     std::deque<QString> entries_;
     std::size_t current_ = 0;  // an index into entries_ while it holds any
+    QString on_show_;
 };
 
 }  // namespace keeping

@@ -78,10 +78,12 @@ void mnuforward_Click(Vrendis2001& window, Keeping& keeping) {
 }
 
 void Form_FigureShown(Vrendis2001& window, Keeping& keeping) {
-    if (keeping.stepping)
-        return;
     const QString id = main_window::shown_id(window);
-    if (!id.isEmpty())
+    if (id.isEmpty())
+        return;
+    if (keeping.stepping)
+        keeping.history.stepped_to(id);
+    else
         keeping.history.shown(id);
 }
 

@@ -14,10 +14,11 @@ namespace {
 using catalogue::Part;
 
 // A new figure or part can be drawn: the slideshow stopped and the part (any part) unlocked.
+// A single part needs a figure to go into: before the first one it would stand alone.
 bool can_draw(Vrendis2001& window, std::optional<Part> part = std::nullopt) {
-    const bool blocked = main_window::slideshow_running(window) ||
-                         main_window::all_locked(window) ||
-                         (part && main_window::locked(window, *part));
+    const bool blocked =
+        main_window::slideshow_running(window) || main_window::all_locked(window) ||
+        (part && (main_window::locked(window, *part) || main_window::shown_id(window).isEmpty()));
     if (blocked)
         platform::dialogs().beep();
     return !blocked;

@@ -216,8 +216,13 @@ public:
 
 // A list box: rows of text, each with a number kept for the program (its item data), at most
 // one selected. The rows live in a compact model, so that a list of many thousands costs
-// little until it is seen. A left click on a row selects it and reports clicked(); a right
-// press neither selects nor moves the current row.
+// little until it is seen.
+//
+// The user selects a row with a left press on it or a drag onto it, or with a key that moves
+// the selection (Up, Down, Home, End, Page Up, Page Down); each such change reports
+// row_chosen(), and so does a left click on the row already selected. Nothing else moves the
+// selection: the list taking the focus selects nothing, letters do not search the rows, and a
+// right press neither selects nor moves the current row.
 class ListBox : public QListView {
     Q_OBJECT
 public:
@@ -228,7 +233,8 @@ public:
     QString text(int row) const;
     qint64 item_data(int row) const;
     void add_item(const QString& text, qint64 data = 0);
-    // Nothing for a row that is not there.
+    // Nothing for a row that is not there. The selected row removed leaves no row selected;
+    // the others keep their selection.
     void remove_item(int row);
     void clear();
     // Replaces every row at once.
@@ -239,12 +245,18 @@ public:
     void set_current_row(int row);
     // The selected row, -1 when none is.
     int selected_row() const;
+    // The row `step` rows below (positive) or above (negative) the selected one. With none
+    // selected, counted from where the selected row last stood: 1 is that row, or the one that
+    // followed it when it was removed, and -1 the one before; from the top at first. -1 when
+    // that is beyond either end.
+    int row_beside(int step) const;
     // The row at a point of the viewport, -1 over empty space.
     int row_at(QPoint position) const;
     // A row's rectangle in the viewport.
     QRect row_rect(int row) const;
 
 signals:
+    void row_chosen();
     void mouse_down(Qt::MouseButton button, QPoint position);
     void mouse_move(Qt::MouseButtons buttons, QPoint position);
 
@@ -252,11 +264,25 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyboardSearch(const QString& search) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
 
 private:
     bool has_row(int row) const;
+    // Runs the view's own handling of an input event; true, after reporting row_chosen(), when
+    // it selected another row.
+    template <class Input>
+    bool chooses(Input&& input);
+
     ListModel* rows_;
     MouseRule mouse_;
+    // Where the selected row last stood, while none is selected.
+    int place_ = 0;
+    // The row under the last left press, and whether the press or a drag since chose a row.
+    int pressed_row_ = -1;
+    bool chosen_since_press_ = false;
 };
 
 // A status bar of panels side by side. Panels are numbered from 1, as the handlers name them.

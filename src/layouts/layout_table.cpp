@@ -219,10 +219,14 @@ void build_menus(QWidget& window, std::span<const MenuRow> rows) {
             continue;
         }
         QMenu* menu = built<QMenu>(window, row.menu);
-        auto* action = new QAction(caption, menu);
+        auto* action = new QAction(menu);
         action->setObjectName(name);
+        // A separator keeps no text: Qt draws a separator's text as a section title beside the
+        // line, which would show a stray "-".
         if (caption == QLatin1String("-"))
             action->setSeparator(true);
+        else
+            action->setText(caption);
         menu->addAction(action);
         if (row.initial & hidden)
             action->setVisible(false);

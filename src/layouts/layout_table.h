@@ -124,9 +124,10 @@ void build(QWidget& window, std::span<const Row> rows);
 void build_timers(QWidget& window, std::span<const TimerRow> rows);
 
 // Builds the menus: top-level rows become QMenus (children of the window), the others QActions
-// (children of their menu). "-" is a separator. Items with a shortcut are also added to the
-// window, so the key works while the window is active although the menu is never shown. A
-// text box with the focus keeps the keys it types or edits with (Space, digits, Ctrl+C).
+// (children of their menu). "-" is a separator, a plain line without text. Items with a shortcut
+// are also added to the window, so the key works while the window is active although the menu is
+// never shown. A text box with the focus keeps the keys it types or edits with (Space, digits,
+// Ctrl+C).
 void build_menus(QWidget& window, std::span<const MenuRow> rows);
 
 // The control a row built, cast to its class; aborts when the name or the class is wrong,

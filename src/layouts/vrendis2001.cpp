@@ -32,7 +32,7 @@ constexpr const char* arrow = ":/embedded/arrow.jpg";
 // clang-format off
 constexpr Row rows[] = {
 // name               class                   container         Left    Top  Width Height initial  caption / picture                 look                    tool tip
-// 1. Caption strip
+// Caption strip
 {"Picture2",          Kind::Panel,            "",                -15,   -15, 10290,  585, shown,  "",                                black_back},
 {"Picture5",          Kind::Panel,            "Picture2",       3435,   -15,  6825,  555, shown,  "",                                black_back},
 {"Label1",            Kind::Label,            "Picture5",       5535,   105,   585,  180, shown,  "Avsluta",                         white_link},
@@ -44,7 +44,7 @@ constexpr Row rows[] = {
 {"Shape2",            Kind::Rectangle,        "Picture2",         15,     0,  3480,  495, shown,  "",                                {.style = outline}},
 {"Image1",            Kind::TransparentImage, "Picture2",          0,   -75,  9630,  675, shown,  "",                                {}},
 
-// 4. Figure panel
+// Figure panel
 {"Picture1",          Kind::Panel,            "",               3615,   735,  5895, 7065, shown,  "",                                {}},
 {"Picture7",          Kind::Panel,            "Picture1",       2250,   165,   270,  210, shown,  "",                                {}},
 {"Image9",            Kind::Image,            "Picture7",         75,    45,   165,  105, shown,  arrow,                             {}},
@@ -97,7 +97,7 @@ constexpr Row rows[] = {
 {"Label23",           Kind::Label,            "about_scroller",  600,   990,  3915,  195, shown,  "Huvud, bröst och ben i nya kombinationer", about_heading},
 {"Label22",           Kind::Label,            "about_scroller",  600,   360,  3915,  435, shown,  "Vrendomaten",                     {Typeface::verdana_18_bold, white, default_colour, transparent}},
 
-// 5. Bottom strip and loose controls of the window, in z-order after Picture1
+// Bottom strip and loose controls of the window, in z-order after Picture1
 {"Picture6",          Kind::Panel,            "",               8985,  8280,   615,  195, shown,  "",                                {}},
 {"Image8",            Kind::Image,            "Picture6",         30,    30,   555,  120, shown,  ":/embedded/minimise.jpg",         {}},
 {"Image7",            Kind::Image,            "Picture6",        195,    60,   165,  105, shown,  arrow,                             {},                     "Miniminera Vrendomaten"},
@@ -105,7 +105,7 @@ constexpr Row rows[] = {
 {"Command4",          Kind::CommandButton,    "",                645,  9735,  1455,  375, shown,  "",                                {}},
 {"StatusBar1",        Kind::StatusBar,        "",                -90,  8160,  9885,  360, shown,  "",                                {}},
 
-// 3. Lock strip (Frame1 in the z-order of table 5)
+// Lock strip (Frame1 takes its place in the z-order after StatusBar1)
 {"Frame1",            Kind::Frame,            "",               3405,   180,  6270, 8040, shown,  "",                                {}},
 {"bock3",             Kind::Image,            "Frame1",         5535,  7605,   240,  225, hidden, tick,                              {}},
 {"bock2",             Kind::Image,            "Frame1",         3585,  7605,   240,  225, hidden, tick,                              {}},
@@ -114,7 +114,7 @@ constexpr Row rows[] = {
 {"Label7",            Kind::Label,            "Frame1",         2640,  7635,   870,  180, shown,  ":: Lås &bröst",                   black_on_clear},
 {"Label4",            Kind::Label,            "Frame1",          480,  7635,   930,  180, shown,  ":: &Lås huvud",                   black_on_clear},
 
-// 2. Left panel (Frame2 in the z-order of table 5)
+// Left panel (Frame2 follows Frame1 in the z-order)
 {"Frame2",            Kind::Frame,            "",               -210,   420,  3645, 7800, shown,  "",                                {}},
 {"Text4",             Kind::TextBox,          "Frame2",         2970,  7215,   345,  285, hidden, "",                                {}},
 {"Text3",             Kind::TextBox,          "Frame2",         2970,  6825,   345,  285, hidden, "",                                {}},
@@ -140,7 +140,7 @@ constexpr Row rows[] = {
 {"Label9",            Kind::Label,            "Frame2",          360,   780,  3120,  795, shown,  "Vrendomaten sätter ihop en vrendis av ett huvud, ett bröst och ett par ben. Klicka på en kroppsdel för att byta ut den.", grey_wrapped},
 {"Label11",           Kind::Label,            "Frame2",          360,   360,  1605,  330, shown,  "Information",                     heading},
 
-// 5, continued: the windowless controls of the window
+// Bottom strip, continued: the windowless controls of the window
 {"Image6",            Kind::TransparentImage, "",               9210,  8220,   165,  105, shown,  "",                                {}},
 {"Image4",            Kind::TransparentImage, "",                 15,  8190,  9645,  525, shown,  "",                                {}},
 {"Shape3",            Kind::Rectangle,        "",               -405,  8475, 10590,  120, shown,  "",                                dark_blue_fill},

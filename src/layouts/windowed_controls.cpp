@@ -114,16 +114,24 @@ void ListBox::add_item(const QString& text, qint64 data) {
 }
 
 void ListBox::remove_item(int row) {
-    if (has_row(row))
-        rows_->remove(row);
+    if (!has_row(row))
+        return;
+    const bool was_selected = row == selected_row();
+    rows_->remove(row);
+    // The view would select a neighbour that nobody chose.
+    if (was_selected) {
+        selectionModel()->clear();
+        place_ = row;
+    }
 }
 
 void ListBox::clear() {
-    rows_->set_rows({});
+    set_rows({});
 }
 
 void ListBox::set_rows(ListRows rows) {
     rows_->set_rows(std::move(rows));
+    place_ = 0;
 }
 
 int ListBox::current_row() const {
@@ -139,6 +147,12 @@ int ListBox::selected_row() const {
     return selected.isEmpty() ? -1 : selected.front().row();
 }
 
+int ListBox::row_beside(int step) const {
+    const int selected = selected_row();
+    const int row = selected >= 0 ? selected + step : place_ + (step > 0 ? step - 1 : step);
+    return has_row(row) ? row : -1;
+}
+
 int ListBox::row_at(QPoint position) const {
     return indexAt(position).row();
 }
@@ -147,25 +161,62 @@ QRect ListBox::row_rect(int row) const {
     return visualRect(rows_->index(row));
 }
 
+template <class Input>
+bool ListBox::chooses(Input&& input) {
+    const int before = selected_row();
+    input();
+    const int after = selected_row();
+    if (after < 0 || after == before)
+        return false;
+    emit row_chosen();
+    return true;
+}
+
 // A right press asks for the menu: it neither selects nor shows a row.
 void ListBox::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton)
+    if (event->button() == Qt::RightButton) {
         event->accept();
-    else
-        QListView::mousePressEvent(event);
+    } else {
+        if (event->button() == Qt::LeftButton)
+            pressed_row_ = row_at(event->position().toPoint());
+        chosen_since_press_ = chooses([&] { QListView::mousePressEvent(event); });
+    }
     mouse_.press(*this, *event);
 }
 
+// A click on the row already selected shows it again: the figure may have moved on since.
 void ListBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton)
+    if (event->button() == Qt::RightButton) {
         event->accept();
-    else
-        QListView::mouseReleaseEvent(event);
+        return;
+    }
+    QListView::mouseReleaseEvent(event);
+    // Once a press: not again at the release that ends a double click.
+    const bool chosen = std::exchange(chosen_since_press_, true);
+    if (event->button() != Qt::LeftButton || chosen)
+        return;
+    const int row = row_at(event->position().toPoint());
+    if (row >= 0 && row == pressed_row_ && row == selected_row())
+        emit row_chosen();
 }
 
 void ListBox::mouseMoveEvent(QMouseEvent* event) {
-    QListView::mouseMoveEvent(event);
+    if (chooses([&] { QListView::mouseMoveEvent(event); }))
+        chosen_since_press_ = true;
     mouse_.move(*this, *event);
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    chooses([&] { QListView::keyPressEvent(event); });
+}
+
+// Letters are the window's keys, never a search through rows that all begin alike.
+void ListBox::keyboardSearch(const QString&) {}
+
+void ListBox::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QListView::selectionChanged(selected, deselected);
+    if (const int row = selected_row(); row >= 0)
+        place_ = row;
 }
 
 CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {}

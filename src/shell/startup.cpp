@@ -3,7 +3,7 @@
 #include <cmath>
 #include <optional>
 
-#include "bookmarks/bookmark_file.h"
+#include "bookmarks/bookmark_list.h"
 #include "catalogue/check.h"
 #include "figure/generator.h"
 #include "layouts/event_hook.h"

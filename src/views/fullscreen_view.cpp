@@ -47,12 +47,10 @@ void open_view(Vrendis2001& window) {
 }  // namespace
 
 void Image20_Click(Vrendis2001& window) {
-    // 1.
     if (all_locked(window))
         return;
-    // 2 to 4. A running slideshow of the main window stops, as by the start/stop command.
+    // A running slideshow of the main window stops, as by the start/stop command.
     main_window::stop_slideshow(window);
-    // 5.
     open_view(window);
 }
 
@@ -72,15 +70,15 @@ void Form_Load(Vrendis2001& window, Fullscreen& view) {
     const float half_width = static_cast<float>(width) / 2.0f;
     const float half_height = static_cast<float>(height) / 2.0f;
 
-    // 1. The empty screen below the title band takes the clicks.
+    // The empty screen below the title band takes the clicks.
     view.Image1->set_twips_geometry(0, title_band_height, width, height);
-    // 2 to 5. The figure about the screen's centre.
+    // The figure about the screen's centre.
     for (layouts::Image* part : {view.image_head, view.image_chest, view.image_legs})
         part->set_left(twips(half_width - figure_half_width));
     view.image_head->set_top(twips(half_height + head_offset));
     view.image_chest->set_top(twips(half_height + chest_offset));
     view.image_legs->set_top(twips(half_height + legs_offset));
-    // 6. The timer is enabled by definition, so it starts ticking here.
+    // The timer is enabled by definition, so it starts ticking here.
     view.Slideshow_Clock->set_interval(slideshow_interval(window));
 }
 

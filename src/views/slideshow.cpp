@@ -35,32 +35,30 @@ int integer_of(double value) {
 
 void start_stop(Vrendis2001& window) {
     // A text that is no number (every digit deleted, something pasted) takes the slider's
-    // value, so the steps below always have a number to work with.
+    // value, so that what follows always has a number to work with.
     if (!value_of(window.Text1->text()))
         window.Text1->setText(QString::number(window.Slider1->value()));
 
-    // 1, 2. The interval's clamps.
+    // An interval of 0 becomes 1; one above the largest takes the fallback.
     if (window.Text1->text() == QLatin1String("0"))
         window.Text1->setText(QStringLiteral("1"));
     const std::optional<double> value = value_of(window.Text1->text());
     if (!value || *value > largest_interval)
         window.Text1->setText(QString::number(fallback_interval));
 
-    // 3. With all three parts locked the command does nothing more.
+    // With all three parts locked the command does nothing more.
     if (main_window::all_locked(window))
         return;
 
-    // 4. Close the splash panel.
     main_window::close_splash(window);
 
-    // 5. The interval, read afresh at every start.
+    // The interval, read afresh at every start.
     window.Slideshow_Clock->set_interval(slideshow_interval(window));
 
     if (main_window::slideshow_running(window)) {
-        // 6. Stop.
         main_window::stop_slideshow(window);
     } else {
-        // 7. Start; the first figure comes one interval later.
+        // The first figure comes one interval later.
         artwork::load(window.Image11, artwork::btn_stop_slideshow_on);
         window.Slideshow_Clock->set_enabled(true);
         window.Text1->setEnabled(false);

@@ -5,8 +5,8 @@
 #include <QString>
 #include <cstdlib>
 
-#include "bookmarks/bookmark_file.h"
 #include "platform/paths.h"
+#include "settings/bookmark_store.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     const int count = std::atoi(argv[3]);
     for (int i = 1; i <= count; ++i) {
         const QString id = QStringLiteral("h%1c%2l%1").arg(i).arg(name);
-        if (bookmarks::store_bookmark(id).id != id)
+        if (settings::store_bookmark(id).id != id)
             return 3;
     }
     return 0;

@@ -1,5 +1,3 @@
-#include "bookmarks/bookmark_file.h"
-
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -8,7 +6,9 @@
 #include <QTest>
 #include <set>
 
+#include "bookmarks/bookmark_list.h"
 #include "figure/generator.h"
+#include "settings/bookmark_store.h"
 #include "settings/profile_store.h"
 #include "support/program_fixture.h"
 
@@ -82,7 +82,7 @@ TEST_F(BookmarkFile, ADamagedCounterNeitherHidesNorOverwritesBookmarks) {
         restore();
         EXPECT_EQ(rows(), (Rows{{"h1c1l1", 1}, {"h3c3l3", 3}})) << counter.constData();
         // The next number is one above the highest bookmark; the others stay as they were.
-        EXPECT_EQ(bookmarks::store_bookmark("h2c2l2").number, 4) << counter.constData();
+        EXPECT_EQ(settings::store_bookmark("h2c2l2").number, 4) << counter.constData();
         restore();
         EXPECT_EQ(rows(), (Rows{{"h1c1l1", 1}, {"h3c3l3", 3}, {"h2c2l2", 4}}));
         EXPECT_TRUE(contents().contains("bookmark_1=h1c1l1\r\nbookmark_3=h3c3l3\r\n"));
@@ -118,7 +118,7 @@ TEST_F(BookmarkFile, AddAfterCounterNineStoresBookmarkTen) {
 
     // A counter that is no number starts again at 1.
     put("[Bookmarks]\r\nCounter=x\r\n");
-    EXPECT_EQ(bookmarks::store_bookmark("h2c2l2").number, 1);
+    EXPECT_EQ(settings::store_bookmark("h2c2l2").number, 1);
 }
 
 TEST_F(BookmarkFile, NothingIsStoredBeforeTheFirstFigure) {
@@ -221,7 +221,7 @@ TEST_F(BookmarkFile, TwoProgramsAddingAtOnceLoseNothing) {
         expected.insert(QStringLiteral("h%1c1l%1").arg(i));
         expected.insert(QStringLiteral("h%1c2l%1").arg(i));
     }
-    const std::vector<bookmarks::Bookmark> stored = bookmarks::read_bookmarks();
+    const std::vector<settings::Bookmark> stored = settings::read_bookmarks();
     std::set<qint64> numbers;
     std::set<QString> ids;
     for (const auto& bookmark : stored) {

@@ -2,11 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
+#include <filesystem>
 
-#include "bookmarks/bookmark_file.h"
+#include "bookmarks/bookmark_list.h"
+#include "catalogue/catalogue.h"
+#include "settings/bookmark_store.h"
 #include "support/program_fixture.h"
+#include "window/verbs.h"
 
 using layouts::visible;
 
@@ -183,3 +189,145 @@ TEST_F(BookmarkPanel, TheMenuOverEmptySpaceDeletesNothing) {
     for (const char* id : {"h2c3l4", "h4c1l5", "h9c2l3", "h5c9l2"})
         EXPECT_TRUE(contents.contains(id)) << id;
 }
+
+// A row's part text names a picture only as one to five decimal digits, taken as they stand.
+// Any other text loads nothing, not even the file it would reach as a path (planted here), and
+// the row only beeps.
+class MalformedRow : public testing_support::WindowTest,
+                     public testing::WithParamInterface<const char*> {};
+
+TEST_P(MalformedRow, LoadsNoPictureAndBeeps) {
+    const QString row = QString::fromUtf8(GetParam());
+    const bookmarks::IdDigits digits = bookmarks::scan_id(row);
+    const QString texts[] = {digits.head, digits.chest, digits.legs};
+    for (catalogue::Part part : catalogue::parts) {
+        const QString path = catalogue::picture_path(
+            settings::read_program_profile(catalogue::directory_key(part)),
+            QLatin1String(catalogue::letter(part)) + texts[catalogue::index(part)]);
+        std::error_code ignored;
+        std::filesystem::create_directories(QFileInfo(path).path().toStdString(), ignored);
+        QFile::copy(program.picture_path(catalogue::letter(part)[0], 1), path);
+        ASSERT_FALSE(catalogue::load_part(path).isNull()) << path.toStdString();
+    }
+    QFile out(program.file("\\bookmark.dat"));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("[Bookmarks]\r\nCounter=1\r\nbookmark_1=" + row.toUtf8() + "\r\n");
+    out.close();
+    Vrendis2001& w = window();
+    show_window();
+    w.mnuopen2->trigger();
+    const QString before = w.StatusBar2->panel_text(1);
+    layouts::ListBox* list = w.bokmarken_list;
+    ASSERT_EQ(list->text(0), row);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->row_rect(0).center());
+    EXPECT_EQ(dialogs.beeps, 1);
+    EXPECT_EQ(w.StatusBar2->panel_text(1), before);
+    EXPECT_EQ(w.Text2->text() + w.Text3->text() + w.Text4->text(), "h1c1l1");
+    EXPECT_TRUE(shows(w.image_head, 'h', 1));
+    EXPECT_TRUE(shows(w.image_chest, 'c', 1));
+    EXPECT_TRUE(shows(w.image_legs, 'l', 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(BookmarkPanel, MalformedRow,
+                         testing::Values("h../../xc1l1", "h1x2c1l1", "h123456c1l1", "h+1c1l1",
+                                         "h 1c1l1", "h1c1 l1", "h1c-1l1", "h1c1l", "h1c\\..\\2l1",
+                                         "h1c1l\xD9\xA1", "h1c1.0l1"));
+
+// The list's selection and the figure on show never part: every change of the selected row by
+// the user shows that row's bookmark, and nothing else moves the selection.
+struct SelectionCase {
+    const char* name;
+    // What the user does, from the panel open with no row selected and the focus elsewhere.
+    std::vector<std::pair<const char*, int>> steps;
+    int selected;  // the row selected after, -1 for none
+    const char* shown;
+    int rows;
+    int beeps;
+};
+
+void PrintTo(const SelectionCase& test, std::ostream* out) {
+    *out << test.name;
+}
+
+class ListSelection : public testing_support::WindowTest,
+                      public testing::WithParamInterface<SelectionCase> {
+protected:
+    void SetUp() override {
+        QFile out(program.file("\\bookmark.dat"));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(
+            "[Bookmarks]\r\nCounter=4\r\nbookmark_1=h2c2l2\r\nbookmark_2=h3c3l3\r\n"
+            "bookmark_3=h4c1l4\r\nbookmark_4=h1c2l3\r\n");
+        out.close();
+        show_window();
+        window().mnuopen2->trigger();
+    }
+    QPoint row_point(int row) { return window().bokmarken_list->row_rect(row).center(); }
+};
+
+TEST_P(ListSelection, ShowsTheSelectedRowAndOnlyIt) {
+    const SelectionCase& test = GetParam();
+    Vrendis2001& w = window();
+    layouts::ListBox* list = w.bokmarken_list;
+    QWidget* rows = list->viewport();
+    for (const auto& [step, value] : test.steps) {
+        const std::string what = step;
+        if (what == "click") {
+            QTest::mouseClick(rows, Qt::LeftButton, Qt::NoModifier, row_point(value));
+        } else if (what == "drag") {
+            // Pressed on the row selected, released on row `value`.
+            QTest::mousePress(rows, Qt::LeftButton, Qt::NoModifier,
+                              row_point(list->selected_row()));
+            QMouseEvent move(QEvent::MouseMove, row_point(value),
+                             rows->mapToGlobal(row_point(value)), Qt::NoButton, Qt::LeftButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(rows, &move);
+            QTest::mouseRelease(rows, Qt::LeftButton, Qt::NoModifier, row_point(value));
+        } else if (what == "key") {
+            QTest::keyClick(list, Qt::Key(value));
+        } else if (what == "focus") {
+            list->setFocus(Qt::TabFocusReason);
+        } else if (what == "new figure") {
+            w.Label5->clicked();
+        }
+    }
+    EXPECT_EQ(list->selected_row(), test.selected);
+    EXPECT_EQ(main_window::shown_id(w), test.shown);
+    if (test.selected >= 0) {
+        EXPECT_EQ(list->text(test.selected), test.shown);
+    }
+    EXPECT_EQ(list->count(), test.rows);
+    EXPECT_EQ(std::size_t(test.rows), settings::read_bookmarks().size());
+    EXPECT_EQ(dialogs.beeps, test.beeps);
+}
+
+const std::pair<const char*, int> focus{"focus", 0};
+const std::pair<const char*, int> new_figure{"new figure", 0};
+std::pair<const char*, int> click(int row) {
+    return {"click", row};
+}
+std::pair<const char*, int> key(Qt::Key key) {
+    return {"key", key};
+}
+
+const SelectionCase selection_cases[] = {
+    {"Click", {click(1)}, 1, "h3c3l3", 4, 0},
+    {"ClickAgain", {click(1), new_figure, click(1)}, 1, "h3c3l3", 4, 0},
+    {"FocusShowsNothing", {focus}, -1, "h1c1l1", 4, 0},
+    {"FocusThenDown", {focus, key(Qt::Key_Down)}, 0, "h2c2l2", 4, 0},
+    {"Drag", {click(1), {"drag", 3}}, 3, "h1c2l3", 4, 0},
+    {"Home", {click(2), key(Qt::Key_Home)}, 0, "h2c2l2", 4, 0},
+    {"End", {click(1), key(Qt::Key_End)}, 3, "h1c2l3", 4, 0},
+    {"PageDown", {click(1), key(Qt::Key_PageDown)}, 3, "h1c2l3", 4, 0},
+    {"PageUp", {click(2), key(Qt::Key_PageUp)}, 0, "h2c2l2", 4, 0},
+    {"NoTypeAhead", {click(1), key(Qt::Key_H), key(Qt::Key_X)}, 1, "h3c3l3", 4, 0},
+    {"Delete", {click(1), key(Qt::Key_Delete)}, -1, "h3c3l3", 3, 0},
+    {"DeleteTwice", {click(1), key(Qt::Key_Delete), key(Qt::Key_Delete)}, -1, "h3c3l3", 3, 1},
+    {"DeleteThenDown", {click(1), key(Qt::Key_Delete), key(Qt::Key_Down)}, 1, "h4c1l4", 3, 0},
+    {"DeleteThenUp", {click(1), key(Qt::Key_Delete), key(Qt::Key_Up)}, 0, "h2c2l2", 3, 0},
+    {"DeleteLastThenDown", {click(3), key(Qt::Key_Delete), key(Qt::Key_Down)}, -1, "h1c2l3", 3, 1},
+    {"DeleteLastThenUp", {click(3), key(Qt::Key_Delete), key(Qt::Key_Up)}, 2, "h4c1l4", 3, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(BookmarkPanel, ListSelection, testing::ValuesIn(selection_cases),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -85,9 +85,6 @@ xclip -selection clipboard -t image/png -o >"$work/copied.png" 2>/dev/null
 # The ID menu from its arrow; "Kopiera bild" is the sixth entry (separators are passed over).
 echo -n nothing | xclip -selection clipboard
 xdotool mousemove --window "$window" 401 66 mousedown 1 mouseup 1
-# The pop-up: the program's visible window that is neither the main window nor 1024 wide.
-popup() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | while read -r w; do
-    xwininfo -id "$w" 2>/dev/null | grep -q 'Width: \(643\|1024\)' || echo "$w"; done | head -n1; }
 popup_open() { [ -n "$(popup)" ]; }
 wait_for 10 popup_open || fail "the ID menu did not open"
 sleep 0.3

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Smoke test of the real program under Xvfb with a window manager (openbox), from a copy of its
-# program directory: click the splash photograph and see a figure appear; empty an ID box with
+# program directory: click the splash photograph and see a figure appear; open the ID menu and
+# find its separators plain lines, no "-" beside them; empty an ID box with
 # the real Delete key and get the "Fyll i ett ID" message; right-press the bookmark list's empty
 # space, take what the menu offers and find every bookmark kept; minimise and count one taskbar
 # entry, the loader's; restore through the loader; click "Avsluta" and expect exit status 0.
@@ -35,9 +36,81 @@ settled() {
 }
 wait_for 20 settled || fail "the splash never settled"
 
+# Before the first figure the keys 1, 2 and 3 only beep: the splash and the status bar stay as
+# they were. The ID menu, opened after the keys, shows that the program has taken them.
+scenario="1, 2 and 3 before the first figure"
+splash_and_status="383x463+$((left + 246))+$((top + 54))"
+splash_shot() { import -window root -crop "$splash_and_status" +repage "$1" 2>/dev/null; }
+id_menu_open() { popup >/dev/null; }
+id_menu_closed() { ! id_menu_open; }
+splash_unchanged() {
+    splash_shot "$work/keys.after.png" &&
+        [ "$(compare -metric AE "$work/keys.before.png" "$work/keys.after.png" null: 2>&1)" = 0 ]
+}
+# The pointer outside the window for both pictures, so that no hover artwork differs.
+xdotool windowactivate --sync "$window" mousemove 0 0 2>/dev/null
+splash_shot "$work/keys.before.png" || fail "no screenshot"
+xdotool key 1 2 3
+xdotool mousemove --window "$window" 401 66 click 1
+wait_for 10 id_menu_open || fail "the ID menu did not open"
+xdotool key Escape
+wait_for 10 id_menu_closed || fail "the ID menu did not close"
+xdotool mousemove 0 0
+wait_for 10 splash_unchanged || fail "the keys changed the splash or the status bar"
+scenario=
+
 # A click on the middle of the photograph closes the splash with a new figure.
 xdotool mousemove --window "$window" 433 295 click 1
 wait_for 20 differs || fail "the figure area did not change after the click"
+
+# The ID menu from its arrow, by a real click: each separator is a plain line. Around every line
+# (a run of one colour over half the menu's width, at most 3 rows high; a highlighted entry is
+# taller), nothing may be drawn left of the line's start: those pixels look as in the row 4 above
+# the line, where only the menu's frame and background are. A caption drawn beside the line, the
+# stray "-", differs there.
+id_menu() { popup; }
+# Prints "<separators> <pixels drawn beside them>" for a picture of a menu.
+separators_and_stray_pixels() {
+    convert "$1" -depth 8 txt:- | awk '
+        NR > 1 { split($1, at, /[,:]/); x = at[1]; y = at[2]; c[x, y] = $3; n[$3]++
+                 if (x >= w) w = x + 1; if (y >= h) h = y + 1 }
+        END {
+            for (k in n) if (n[k] > most) { most = n[k]; bg = k }
+            for (y = 0; y < h; y++) {
+                start[y] = -1; run = 0
+                for (x = 0; x < w; x++) {
+                    run = (x > 0 && c[x, y] == c[x - 1, y]) ? run + 1 : 1
+                    if (c[x, y] != bg && 2 * run >= w) { start[y] = x - run + 1; break }
+                }
+            }
+            for (y = 0; y < h; y++) {
+                if (start[y] < 0 || (y > 0 && start[y - 1] >= 0)) continue
+                rows = 0; from = w
+                for (; y + rows < h && start[y + rows] >= 0; rows++)
+                    if (start[y + rows] < from) from = start[y + rows]
+                if (rows > 3 || y < 4 || y + rows + 3 > h) continue
+                lines++
+                for (yy = y - 3; yy <= y + rows + 2 && yy < h; yy++)
+                    for (x = 0; x < from; x++) if (c[x, yy] != c[x, y - 4]) stray++
+            }
+            print lines + 0, stray + 0
+        }'
+}
+scenario="ID menu"
+xdotool mousemove --window "$window" 401 66 mousedown 1 mouseup 1
+wait_for 10 id_menu_open || fail "the arrow opened no menu"
+menu_shot_settled() {
+    import -window "$(id_menu)" "$work/id-menu-a.png" 2>/dev/null && sleep 0.2 &&
+        import -window "$(id_menu)" "$work/id-menu.png" 2>/dev/null &&
+        [ "$(compare -metric AE "$work/id-menu-a.png" "$work/id-menu.png" null: 2>&1)" = 0 ]
+}
+wait_for 10 menu_shot_settled || fail "the menu was never painted and still"
+read -r separators stray < <(separators_and_stray_pixels "$work/id-menu.png")
+[ "$separators" = 2 ] || fail "found $separators separator lines instead of 2"
+[ "$stray" = 0 ] || fail "$stray pixels drawn beside the separators"
+xdotool key Escape
+wait_for 10 id_menu_closed || fail "Escape did not close the menu"
+scenario=
 
 click_at() { xdotool mousemove --window "$window" "$1" "$2" click "${3:-1}"; }
 titled() { xdotool search --all --onlyvisible --pid "$app_pid" --name "^$1\$" 2>/dev/null | head -n1; }

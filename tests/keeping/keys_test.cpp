@@ -31,6 +31,8 @@ struct KeyCase {
     Qt::KeyboardModifiers modifiers;
     Command command;
     Guard guard;
+    // Starts with the splash and no figure, the command being allowed there all the same.
+    bool at_splash = false;
 };
 
 // Everything a key of this kind could change.
@@ -47,7 +49,7 @@ class Keys : public WindowTest, public ::testing::WithParamInterface<KeyCase> {
 protected:
     void SetUp() override {
         // Before any figure: the splash is shown at start and no figure is drawn.
-        if (GetParam().guard == Guard::no_figure)
+        if (GetParam().guard == Guard::no_figure || GetParam().at_splash)
             program.set_profile_value("Visa_splash", "1");
         QGuiApplication::clipboard()->clear();
         show_window();
@@ -94,13 +96,17 @@ KeyCase key_cases[] = {
     {"Space", Qt::Key_Space, none, Command::figure, Guard::none},
     {"Space_Slideshow", Qt::Key_Space, none, Command::figure, Guard::slideshow},
     {"Space_AllLocked", Qt::Key_Space, none, Command::figure, Guard::all_locked},
+    {"Space_AtSplash", Qt::Key_Space, none, Command::figure, Guard::none, true},
     {"Key1", Qt::Key_1, none, Command::head, Guard::none},
+    {"Key1_NoFigure", Qt::Key_1, none, Command::head, Guard::no_figure},
     {"Key1_Slideshow", Qt::Key_1, none, Command::head, Guard::slideshow},
     {"Key1_AllLocked", Qt::Key_1, none, Command::head, Guard::all_locked},
     {"Key2", Qt::Key_2, none, Command::chest, Guard::none},
     {"Key2_Slideshow", Qt::Key_2, none, Command::chest, Guard::slideshow},
+    {"Key2_NoFigure", Qt::Key_2, none, Command::chest, Guard::no_figure},
     {"Key3", Qt::Key_3, none, Command::legs, Guard::none},
     {"Key3_AllLocked", Qt::Key_3, none, Command::legs, Guard::all_locked},
+    {"Key3_NoFigure", Qt::Key_3, none, Command::legs, Guard::no_figure},
     {"B", Qt::Key_B, none, Command::bookmark, Guard::none},
     {"B_NoFigure", Qt::Key_B, none, Command::bookmark, Guard::no_figure},
     {"F11", Qt::Key_F11, none, Command::fullscreen, Guard::none},
@@ -162,6 +168,7 @@ TEST_P(Keys, ActOrBeepAndChangeNothing) {
     switch (key.command) {
         case Command::figure:
             EXPECT_EQ(shown(), "h2c3l4");
+            EXPECT_FALSE(visible(w.vrendis_splash));
             break;
         case Command::head:
             EXPECT_EQ(shown(), "h2c1l1");

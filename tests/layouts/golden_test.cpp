@@ -1,11 +1,11 @@
-// Golden screenshots: the windows as rendered, compared with the reviewed pictures in
-// tests/layouts/golden/. An independent check of the layout tables, since the layout walk
-// compares each control with the very row that built it.
+// Golden screenshots: the windows and the pop-up menus as rendered, compared with the reviewed
+// pictures in tests/layouts/golden/. An independent check of the layout tables, since the layout
+// walk compares each control with the very row that built it.
 //
 // After a deliberate change of the look, regenerate them, open every one and look at it, and
 // commit them:
 //
-//     VRENDIS_UPDATE_GOLDEN=1 build/release/tests/layouts/layouts_tests --gtest_filter='Golden.*'
+//     VRENDIS_UPDATE_GOLDEN=1 build/release/tests/layouts/layouts_tests --gtest_filter='*Golden*'
 //
 // A picture fails when more than 0.5% of its pixels differ by more than 16 in any channel; the
 // rendering that failed is written beside the build's screenshots as <name>.actual.png.
@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMenu>
 #include <cstdlib>
 
 #include "platform/clock.h"
@@ -28,21 +29,41 @@ QDateTime fixed_time() {
     return QDateTime(QDate(2001, 6, 15), QTime(14, 30));
 }
 
+bool differ(QRgb p, QRgb q) {
+    constexpr int tolerance = 16;
+    return std::abs(qRed(p) - qRed(q)) > tolerance || std::abs(qGreen(p) - qGreen(q)) > tolerance ||
+           std::abs(qBlue(p) - qBlue(q)) > tolerance;
+}
+
 // The number of pixels of which some channel differs by more than the tolerance.
 qsizetype differing_pixels(const QImage& a, const QImage& b) {
-    constexpr int tolerance = 16;
     qsizetype count = 0;
     for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            if (std::abs(qRed(p) - qRed(q)) > tolerance ||
-                std::abs(qGreen(p) - qGreen(q)) > tolerance ||
-                std::abs(qBlue(p) - qBlue(q)) > tolerance)
-                ++count;
-        }
+        for (int x = 0; x < a.width(); ++x) count += differ(a.pixel(x, y), b.pixel(x, y));
     }
     return count;
+}
+
+// Whether the separator drawn in `rect` of a menu's picture is one unbroken horizontal line of at
+// least half its width. A column counts as drawn on where some pixel differs from the empty row
+// just above the rect, which the menu's frame crosses as well. A caption drawn beside the line,
+// as a section title, leaves a gap.
+bool one_unbroken_line(const QImage& picture, const QRect& rect) {
+    int first = -1;
+    int last = -1;
+    int drawn = 0;
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            if (differ(picture.pixel(x, y), picture.pixel(x, rect.top() - 1))) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                ++drawn;
+                break;
+            }
+        }
+    }
+    return first >= 0 && drawn == last - first + 1 && 2 * drawn >= rect.width();
 }
 
 class Golden : public testing_support::WindowTest {
@@ -52,7 +73,10 @@ protected:
     ~Golden() override { platform::set_clock(nullptr); }
 
     void compare(QWidget& widget, const QString& name) {
-        const QImage actual = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        compare(widget.grab().toImage().convertToFormat(QImage::Format_RGB32), name);
+    }
+
+    void compare(const QImage& actual, const QString& name) {
         const QString golden = QStringLiteral(VRENDIS_GOLDEN_DIR "/") + name + ".png";
         if (qEnvironmentVariableIsSet("VRENDIS_UPDATE_GOLDEN")) {
             EXPECT_TRUE(actual.save(golden)) << golden.toStdString();
@@ -123,5 +147,38 @@ TEST_F(Golden, FullScreenViewAt1024x768) {
     compare(view, "fullscreen");
     w.destroy_fullscreen();
 }
+
+// The pop-up menus as they open over the window, no entry under the pointer. A separator is a
+// plain line, nothing drawn beside it.
+struct MenuCase {
+    const char* golden;
+    QMenu* Vrendis2001::*menu;
+    int separators;
+};
+
+class GoldenMenu : public Golden, public testing::WithParamInterface<MenuCase> {};
+
+TEST_P(GoldenMenu, ShowsItsEntriesAndPlainSeparators) {
+    Vrendis2001& w = window_with_figure();
+    QMenu& menu = *(w.*GetParam().menu);
+    menu.popup(QPoint(300, 100));
+    const QImage picture = menu.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int separators = 0;
+    for (QAction* action : menu.actions()) {
+        if (!action->isSeparator() || !action->isVisible())
+            continue;
+        ++separators;
+        EXPECT_TRUE(one_unbroken_line(picture, menu.actionGeometry(action)))
+            << action->objectName().toStdString();
+    }
+    EXPECT_EQ(separators, GetParam().separators);
+    compare(picture, QString::fromLatin1(GetParam().golden));
+    menu.hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(Menus, GoldenMenu,
+                         testing::Values(MenuCase{"id_menu", &Vrendis2001::mnuid, 2},
+                                         MenuCase{"tray_menu", &Vrendis2001::mnutray, 2}),
+                         [](const auto& info) { return std::string(info.param.golden); });
 
 }  // namespace

@@ -39,10 +39,12 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = amd64 ] || fail "Architecture: $(field Architecture)"
 [ "$(field Section)" = graphics ] || fail "Section: $(field Section)"
 field Maintainer | grep -q '^Vrendomaten developers <.*@.*>$' || fail "Maintainer: $(field Maintainer)"
-# Computed from the program's libraries, with the versions the build needs.
+# Computed from the program's libraries, with the versions the build needs, and the image
+# format plugins named.
 depends=$(field Depends)
 packages=$(sed 's/ ([^)]*)//g; s/, /\n/g' <<<"$depends")
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 \
+    qt6-image-formats-plugins libqt6svg6; do
     grep -Fqx "$library" <<<"$packages" || fail "Depends lacks $library: $depends"
 done
 # A short description and a long one below it.

@@ -190,7 +190,8 @@ const std::vector<QString>& ProgramDirectory::artwork_names() {
 // Random draws
 
 std::vector<float> draws_for(int number, int count) {
-    // Step 1 swaps entry 1 with entry floor(count * r + 1); r in the middle of its band.
+    // The shuffle's first swap brings entry floor(count * r + 1) to the front, and the zeros after
+    // it leave the rest in place; r in the middle of its band.
     std::vector<float> values;
     if (count > 1)
         values.push_back((static_cast<float>(number) - 0.5f) / count);

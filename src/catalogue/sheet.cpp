@@ -1,0 +1,98 @@
+#include "catalogue/sheet.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+#include "catalogue/figure_id.h"
+
+namespace catalogue {
+namespace {
+
+constexpr int cell_width = sheet_figure_width;
+constexpr int cell_height = sheet_figure_height + sheet_id_height;
+
+// The bookmark list's font: Verdana where installed, DejaVu Sans otherwise.
+QFont id_font() {
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
+                                      ? QStringLiteral("Verdana")
+                                      : QStringLiteral("DejaVu Sans");
+    QFont font(family);
+    font.setPixelSize(sheet_id_pixels);
+    return font;
+}
+
+// The figure of the ID at cell size; a null image when one of its pictures does not load.
+QImage cell_figure(const Catalogue& catalogue, const QString& id) {
+    std::array<QImage, 3> pictures;
+    const std::array<QString, 3> paths = picture_paths(catalogue, id);
+    for (Part part : parts) {
+        pictures[index(part)] = load_part(paths[index(part)]);
+        if (pictures[index(part)].isNull())
+            return {};
+    }
+    return compose(pictures[0], pictures[1], pictures[2])
+        .scaled(sheet_figure_width, sheet_figure_height, Qt::IgnoreAspectRatio,
+                Qt::SmoothTransformation);
+}
+
+}  // namespace
+
+std::vector<std::span<const QString>> sheet_pages(std::span<const QString> ids, qsizetype most) {
+    std::vector<std::span<const QString>> pages;
+    for (std::size_t first = 0; first < ids.size(); first += static_cast<std::size_t>(most))
+        pages.push_back(ids.subspan(first, std::min(ids.size() - first, std::size_t(most))));
+    return pages;
+}
+
+QString sheet_file(const QString& file, qsizetype page) {
+    if (page == 0)
+        return file;
+    const QString number = QLatin1Char('-') + QString::number(page + 1);
+    // The ending is the last suffix of the file's own name, and a name that only begins with a
+    // dot has none.
+    const qsizetype name_start = file.lastIndexOf(QLatin1Char('/')) + 1;
+    const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+    if (dot <= name_start)
+        return file + number;
+    return file.left(dot) + number + file.mid(dot);
+}
+
+Sheet compose_sheet(const Catalogue& catalogue, std::span<const QString> ids, int columns) {
+    Sheet sheet;
+    if (ids.empty())
+        return sheet;
+    const qsizetype count = static_cast<qsizetype>(ids.size());
+    const qsizetype across = std::min<qsizetype>(std::clamp(columns, 1, sheet_most_columns), count);
+    const qsizetype down = (count + across - 1) / across;
+    sheet.picture =
+        QImage(int(sheet_spacing + across * (cell_width + sheet_spacing)),
+               int(sheet_spacing + down * (cell_height + sheet_spacing)), QImage::Format_RGB32);
+    if (sheet.picture.isNull())
+        return sheet;
+    sheet.picture.fill(Qt::black);
+
+    QPainter painter(&sheet.picture);
+    const QFont font = id_font();
+    const QFontMetrics metrics(font);
+    painter.setFont(font);
+    painter.setPen(QColor::fromRgb(sheet_id_colour));
+    for (qsizetype i = 0; i < count; ++i) {
+        const QString& id = ids[std::size_t(i)];
+        const QPoint cell(int(sheet_spacing + (i % across) * (cell_width + sheet_spacing)),
+                          int(sheet_spacing + (i / across) * (cell_height + sheet_spacing)));
+        const QImage figure = cell_figure(catalogue, id);
+        if (figure.isNull())
+            sheet.unloaded.push_back(id);
+        else
+            painter.drawImage(cell, figure);
+        const QRect id_row(cell.x(), cell.y() + sheet_figure_height, cell_width, sheet_id_height);
+        painter.drawText(id_row, Qt::AlignCenter | Qt::TextSingleLine,
+                         metrics.elidedText(id, Qt::ElideRight, cell_width));
+    }
+    return sheet;
+}
+
+}  // namespace catalogue

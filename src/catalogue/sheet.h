@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QImage>
+#include <QRgb>
+#include <QString>
+#include <span>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+
+// A contact sheet of bookmarks: every figure at half size in a grid on black, its ID under it,
+// in list order. A long list fills a series of sheets, each written to its own file.
+namespace catalogue {
+
+inline constexpr int sheet_columns = 6;
+inline constexpr int sheet_most_columns = 12;
+inline constexpr qsizetype sheet_most_figures = 500;
+
+// A cell: the figure scaled smoothly to 143x203 above a 14-pixel row for its ID.
+inline constexpr int sheet_figure_width = 143;
+inline constexpr int sheet_figure_height = 203;
+inline constexpr int sheet_id_height = 14;
+// Between cells and around the grid.
+inline constexpr int sheet_spacing = 8;
+// The ID: 9-pixel text in the bookmark list's light grey.
+inline constexpr int sheet_id_pixels = 9;
+inline constexpr QRgb sheet_id_colour = 0xFFE0E0E0u;
+
+// The IDs in runs of at most `most` (sheet_most_figures but for tests), one run per sheet.
+std::vector<std::span<const QString>> sheet_pages(std::span<const QString> ids,
+                                                  qsizetype most = sheet_most_figures);
+
+// The file of the sheet `page` (from 0) of a series: FILE, then FILE-2, FILE-3 and so on, the
+// number before the ending ("bokmarken-2.png").
+QString sheet_file(const QString& file, qsizetype page);
+
+struct Sheet {
+    QImage picture;
+    // The IDs whose pictures could not all be loaded, in order: their cells hold the ID alone.
+    std::vector<QString> unloaded;
+};
+
+// One sheet of the IDs, `columns` (1 to sheet_most_columns) to a row; as wide as its fullest
+// row; nothing for no IDs, and a null picture when there is no memory for it. Every picture is
+// loaded through the picture cache. Draws text, so it needs a QGuiApplication (the offscreen
+// platform will do).
+Sheet compose_sheet(const Catalogue& catalogue, std::span<const QString> ids, int columns);
+
+}  // namespace catalogue
