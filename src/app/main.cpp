@@ -5,7 +5,6 @@
 #include "layouts/vrendis2001.h"
 #include "platform/paths.h"
 #include "platform/swedish_texts.h"
-#include "platform/termination.h"
 #include "settings/launcher_copy.h"
 
 int main(int argc, char* argv[]) {
@@ -13,7 +12,6 @@ int main(int argc, char* argv[]) {
     if (app::wants_command(argc, argv))
         return app::run_command(argc, argv);
     QApplication app(argc, argv);
-    platform::close_windows_on_termination();
     platform::remove_launcher_leftovers();
     settings::retire_launcher_copy();
     platform::install_swedish_qt_texts();
@@ -21,6 +19,5 @@ int main(int argc, char* argv[]) {
 #ifdef VRENDIS_FIRST_PAINT_PROBE
     app::report_first_figure(*window);
 #endif
-    window->show();
-    return app.exec();
+    return app::run(*window);
 }

@@ -15,6 +15,10 @@ void wire(Vrendis2001& window);
 // before (program directory, random source, dialogs) is in force for the load step.
 std::unique_ptr<Vrendis2001> open_main_window();
 
+// Shows the main window and runs the program until the window's unload, however it is asked to
+// close, shown or minimised; returns the exit status.
+int run(Vrendis2001& window);
+
 // Benchmark builds only (the VRENDIS_FIRST_PAINT_PROBE option, absent from the shipped program):
 // writes "first figure painted" to standard output once the first figure is on screen, then
 // "window answers, N bookmarks listed" once the work queued behind it is done.

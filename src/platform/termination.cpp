@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QPointer>
 #include <QSocketNotifier>
+#include <QWidget>
 #include <csignal>
 
 namespace platform {
@@ -12,6 +14,7 @@ namespace {
 
 // The signal handler may only write to a descriptor; the event loop reads the other end.
 int signal_pipe[2] = {-1, -1};
+QPointer<QWidget> closing;
 
 void on_signal(int) {
     const char byte = 1;
@@ -20,14 +23,18 @@ void on_signal(int) {
 
 }  // namespace
 
-void close_windows_on_termination() {
+void close_on_termination(QWidget& window) {
+    closing = &window;
     if (signal_pipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, signal_pipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(signal_pipe[1], QSocketNotifier::Read, qApp);
     QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
         char byte;
         [[maybe_unused]] const ssize_t read = ::read(signal_pipe[1], &byte, 1);
-        QApplication::closeAllWindows();
+        // Not QApplication::closeAllWindows(): that passes over a hidden window, and a minimised
+        // main window is hidden.
+        if (closing)
+            closing->close();
     });
     struct sigaction action = {};
     action.sa_handler = on_signal;

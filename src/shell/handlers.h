@@ -27,6 +27,9 @@ void tray_Activated(Vrendis2001& window, QSystemTrayIcon::ActivationReason reaso
 void Image8_Click(Vrendis2001& window);
 void loader_Load(Vrendis2001& window, Loader& loader);
 void loader_Activate(Vrendis2001& window);
+// The loader closed from outside (a taskbar's "Close"): the program ends, as the window it
+// stands for would on closing.
+void loader_Unload(Vrendis2001& window);
 
 // The splash panel.
 void mnusplash_Click(Vrendis2001& window);

@@ -33,4 +33,8 @@ void loader_Activate(Vrendis2001& window) {
     window.destroy_loader();
 }
 
+void loader_Unload(Vrendis2001& window) {
+    window.close();
+}
+
 }  // namespace shell

@@ -46,10 +46,10 @@ void register_tray_icon(Vrendis2001& window) {
     QObject::connect(
         tray, &QSystemTrayIcon::activated, &window,
         [&window](QSystemTrayIcon::ActivationReason reason) { tray_Activated(window, reason); });
-    // A desktop without a notification area simply has no icon; minimising goes through the
-    // loader all the same.
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        tray->show();
+    // Shown whether or not a notification area is there yet: Qt docks the icon into one that
+    // starts later (a panel at login, or one restarted). Without any, there is simply no icon, and
+    // minimising goes through the loader all the same.
+    tray->show();
     // Under Wayland the pointer's place outside our windows is unknown and a menu needs a window
     // of ours to open from, so the notification area shows the menu itself.
     if (platform::minimising() == platform::Minimising::by_compositor)

@@ -1,9 +1,11 @@
 #include "shell/wire.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWindowStateChangeEvent>
+#include <algorithm>
 
 #include "layouts/event_hook.h"
 #include "layouts/loader.h"
@@ -21,29 +23,58 @@ bool leaves_minimised(const QWidget& widget, QEvent* event) {
            !(widget.windowState() & Qt::WindowMinimized);
 }
 
+bool is_key(QEvent* event, std::initializer_list<int> keys) {
+    const auto* press = static_cast<QKeyEvent*>(event);
+    return !press->isAutoRepeat() &&
+           std::find(keys.begin(), keys.end(), press->key()) != keys.end();
+}
+
 void wire_loader(Vrendis2001& window, Loader& loader) {
     // The loader counts as activated when it comes back from its minimised state; the
     // activation that comes with showing it minimised is no request of the user. Where the
     // compositor minimises (Wayland), the loader stands shown and may be activated the moment
-    // it appears, so there only a click in it counts.
-    // The event type is looked at first: a loader being destroyed still sends events, and is
-    // no Loader any more by then.
-    // The loader is deleted later than it closes, and may outlive the main window by a moment.
-    new layouts::EventHook(
-        &loader, [main = QPointer<Vrendis2001>(&window), &loader](QEvent* event) {
-            if (!main)
-                return;
-            const bool by_program = platform::minimising() == platform::Minimising::by_program;
-            const bool activated =
-                by_program &&
-                ((event->type() == QEvent::WindowActivate &&
-                  !(loader.windowState() & Qt::WindowMinimized)) ||
-                 (event->type() == QEvent::WindowStateChange && leaves_minimised(loader, event)));
-            const bool clicked = event->type() == QEvent::MouseButtonRelease &&
-                                 static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-            if ((activated || clicked) && main->loader == &loader)
-                loader_Activate(*main);
-        });
+    // it appears, so there an activation counts only once the loader has lost the focus (its
+    // taskbar entry taken after working elsewhere). A click, Return or Space in it count always.
+    // The loader is deleted later than it closes, and may outlive the main window by a moment:
+    // only the main window's own loader is answered. Its events are looked at before the loader
+    // itself, which is no Loader any more while it is being destroyed.
+    new layouts::EventHook(&loader, [main = QPointer<Vrendis2001>(&window), &loader,
+                                     deactivated = false](QEvent* event) mutable {
+        if (!main)
+            return;
+        const bool by_program = platform::minimising() == platform::Minimising::by_program;
+        bool activated = false;
+        bool closed = false;
+        switch (event->type()) {
+            case QEvent::Close:
+                closed = true;
+                break;
+            case QEvent::WindowDeactivate:
+                deactivated = true;
+                break;
+            case QEvent::WindowActivate:
+                activated =
+                    by_program ? !(loader.windowState() & Qt::WindowMinimized) : deactivated;
+                break;
+            case QEvent::WindowStateChange:
+                activated = by_program && leaves_minimised(loader, event);
+                break;
+            case QEvent::MouseButtonRelease:
+                activated = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+                break;
+            case QEvent::KeyPress:
+                activated = is_key(event, {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space});
+                break;
+            default:
+                break;
+        }
+        if (!(activated || closed) || main->loader != &loader)
+            return;
+        if (closed)
+            loader_Unload(*main);
+        else
+            loader_Activate(*main);
+    });
     layouts::on(window, loader.Label10, &layouts::Control::clicked, loader_Activate);
 }
 

@@ -30,7 +30,7 @@ can_mount=false
 [ -n "${VRENDIS_PRIVATE_MOUNTS:-}" ] && can_mount=true
 
 . "$(dirname "$0")/lib.sh"
-need_x_tools xdotool xwininfo import compare setpriv
+need_x_tools xdotool xwininfo import compare identify setpriv
 chmod 755 "$work"
 mounts=()
 extra_cleanup() {
@@ -67,14 +67,9 @@ area=
 shot() { import -window root -crop "$area" +repage "$1" 2>/dev/null; }
 settled() {
     shot "$work/a.png" && sleep 0.2 && shot "$work/before.png" &&
-        [ "$(compare -metric AE "$work/a.png" "$work/before.png" null: 2>&1)" = 0 ]
+        ! pictures_differ "$work/a.png" "$work/before.png"
 }
-differs() {
-    shot "$work/after.png" || return 1
-    local pixels
-    pixels=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1) || true
-    [ "${pixels%% *}" != 0 ]
-}
+differs() { shot "$work/after.png" && pictures_differ "$work/before.png" "$work/after.png"; }
 
 # Starts bin/vrendomaten as the scenario's user and waits for its window to stand still.
 start() {

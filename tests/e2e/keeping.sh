@@ -9,16 +9,16 @@ set -uo pipefail
 program_dir=${1:?usage: keeping.sh <program directory> [screenshot folder]}
 shots=${2:-}
 . "$(dirname "$0")/lib.sh"
-need_x_tools openbox xdotool xwininfo xprop xclip import compare identify
+need_x_tools openbox trayer xdotool xwininfo xprop xclip import compare identify
 
-cp -r "$program_dir" "$work/program"
-sed -i 's/^Visa_splash=.*\r$/Visa_splash=0\r/' "$work/program/vrendisar.ini"
+copy_program "$program_dir" 0
 rm -f "$work/program/bookmark.dat"
 mkdir -p "$work/home"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
 
 start_display
 start_window_manager
+start_tray
 
 start_program
 xdotool windowactivate --sync "$window" 2>/dev/null
@@ -27,11 +27,11 @@ read -r left top < <(window_origin)
 # The figure area and the status bar's ID text, in root coordinates.
 area="383x435+$((left + 246))+$((top + 82))"
 shot() { import -window root -crop "$area" +repage "$1" 2>/dev/null; }
-same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
+same() { ! pictures_differ "$1" "$2"; }
 # Takes the figure area into $1 once it stands still and differs from $2 (if given).
 settle() {
     local target=$1 other=${2:-}
-    local tries=50
+    local tries=50 try
     [ -n "$other" ] && tries=20
     for ((try = 0; try < tries; try++)); do
         shot "$work/a.png" && sleep 0.15 && shot "$target" || continue
@@ -41,12 +41,12 @@ settle() {
     done
     return 1
 }
-key() { xdotool key --window "$window" "$@"; }
+key() { keys_to "$window" key "$@"; }
 settle "$work/first.png" || fail "the first figure never settled"
 
 # A random draw may repeat the part on show, which adds no entry: press again until it differs.
 draws() {
-    local pressed=$1 target=$2 other=$3
+    local pressed=$1 target=$2 other=$3 try
     for ((try = 0; try < 5; try++)); do
         key "$pressed"
         settle "$target" "$other" && return 0
@@ -85,10 +85,8 @@ xclip -selection clipboard -t image/png -o >"$work/copied.png" 2>/dev/null
 # The ID menu from its arrow; "Kopiera bild" is the sixth entry (separators are passed over).
 echo -n nothing | xclip -selection clipboard
 xdotool mousemove --window "$window" 401 66 mousedown 1 mouseup 1
-# The pop-up: the program's visible window that is neither the main window nor 1024 wide.
-popup() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | while read -r w; do
-    xwininfo -id "$w" 2>/dev/null | grep -q 'Width: \(643\|1024\)' || echo "$w"; done | head -n1; }
-wait_for 10 test -n "$(popup)" || fail "the ID menu did not open"
+popup_open() { [ -n "$(popup)" ]; }
+wait_for 10 popup_open || fail "the ID menu did not open"
 sleep 0.3
 if [ -n "$shots" ]; then
     read -r mw mh < <(xwininfo -id "$(popup)" | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w, h}')
@@ -100,13 +98,14 @@ wait_for 10 copied || fail "\"Kopiera bild\" did not copy the figure"
 
 # Ctrl+S: the save dialog, its name field holding the ID; a name of our own.
 key ctrl+s
-dialog() { xdotool search --onlyvisible --pid "$app_pid" --name '^Spara bild$' 2>/dev/null | head -n1; }
-wait_for 10 test -n "$(dialog)" || fail "Ctrl+S opened no \"Spara bild\" dialog"
+dialog() { xdotool search --all --onlyvisible --pid "$app_pid" --name '^Spara bild$' 2>/dev/null | head -n1; }
+dialog_open() { [ -n "$(dialog)" ]; }
+wait_for 10 dialog_open || fail "Ctrl+S opened no \"Spara bild\" dialog"
 sleep 0.5
 if [ -n "$shots" ]; then import -window root "$shots/save-dialog.png"; fi
-xdotool key --window "$(dialog)" ctrl+a
-xdotool type --window "$(dialog)" "$work/saved.png"
-xdotool key --window "$(dialog)" Return
+keys_to "$(dialog)" key ctrl+a
+keys_to "$(dialog)" type "$work/saved.png"
+keys_to "$(dialog)" key Return
 wait_for 10 test -s "$work/saved.png" || fail "nothing was saved"
 same "$work/saved.png" "$work/copied.png" || fail "the saved picture is not the copied one"
 [ -n "$shots" ] && cp "$work/saved.png" "$shots/$id.png"
@@ -149,11 +148,11 @@ old_picture_kept || fail "\"Nej\" did not keep saved.png"
 key F11
 view() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | while read -r w; do
     xwininfo -id "$w" 2>/dev/null | grep -q 'Width: 1024' && echo "$w"; done | head -n1; }
-wait_for 10 test -n "$(view)" || fail "F11 opened no full-screen view"
-# Into the view once the window manager has given it the focus, as a user's key would go.
-xdotool windowactivate --sync "$(view)" 2>/dev/null
-xdotool key --window "$(view)" F11
-wait_for 10 test -z "$(view)" || fail "F11 did not close the full-screen view"
+view_open() { [ -n "$(view)" ]; }
+wait_for 10 view_open || fail "F11 opened no full-screen view"
+keys_to "$(view)" key F11
+view_closed() { [ -z "$(view)" ]; }
+wait_for 10 view_closed || fail "F11 did not close the full-screen view"
 
 xdotool mousemove --window "$window" 616 11 click 1
 expect_clean_exit Avsluta

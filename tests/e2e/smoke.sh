@@ -10,18 +10,17 @@ set -uo pipefail
 
 program_dir=${1:?usage: smoke.sh <program directory>}
 . "$(dirname "$0")/lib.sh"
-need_x_tools openbox xdotool xwininfo xprop import compare
+need_x_tools openbox trayer xdotool xwininfo xprop import compare identify
 
 # A private copy, so the program never writes into the build tree's profile.
-cp -r "$program_dir" "$work/program"
-sed -i 's/^Visa_splash=.*\r$/Visa_splash=1\r/' "$work/program/vrendisar.ini"
-grep -q $'^Visa_splash=1\r$' "$work/program/vrendisar.ini" || fail "cannot set Visa_splash"
+copy_program "$program_dir" 1
 printf '[Bookmarks]\r\nCounter=2\r\nbookmark_1=h1c1l1\r\nbookmark_2=h2c2l2\r\n' \
-    >"$work/program/bookmark.dat"
-cp "$work/program/bookmark.dat" "$work/bookmarks.before"
+    >"$work/program/bookmark.dat" || fail "cannot write bookmark.dat"
+cp "$work/program/bookmark.dat" "$work/bookmarks.before" || fail "cannot copy bookmark.dat"
 
 start_display
 start_window_manager
+start_tray
 
 start_program
 read -r left top < <(window_origin)
@@ -29,16 +28,11 @@ read -r left top < <(window_origin)
 # The figure area, in root coordinates: 5745 x 6525 twips at (3690, 1230) in the window.
 area="383x435+$((left + 246))+$((top + 82))"
 shot() { import -window root -crop "$area" +repage "$1" 2>/dev/null; }
-differs() {
-    shot "$work/after.png" || return 1
-    local pixels
-    pixels=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1) || true
-    [ "${pixels%% *}" != 0 ]
-}
+differs() { shot "$work/after.png" && pictures_differ "$work/before.png" "$work/after.png"; }
 # Wait until the splash is painted and stands still.
 settled() {
     shot "$work/a.png" && sleep 0.2 && shot "$work/before.png" &&
-        [ "$(compare -metric AE "$work/a.png" "$work/before.png" null: 2>&1)" = 0 ]
+        ! pictures_differ "$work/a.png" "$work/before.png"
 }
 wait_for 20 settled || fail "the splash never settled"
 
@@ -47,13 +41,7 @@ wait_for 20 settled || fail "the splash never settled"
 scenario="1, 2 and 3 before the first figure"
 splash_and_status="383x463+$((left + 246))+$((top + 54))"
 splash_shot() { import -window root -crop "$splash_and_status" +repage "$1" 2>/dev/null; }
-id_menu_open() {
-    local id
-    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
-        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
-    done
-    return 1
-}
+id_menu_open() { popup >/dev/null; }
 id_menu_closed() { ! id_menu_open; }
 splash_unchanged() {
     splash_shot "$work/keys.after.png" &&
@@ -80,11 +68,7 @@ wait_for 20 differs || fail "the figure area did not change after the click"
 # taller), nothing may be drawn left of the line's start: those pixels look as in the row 4 above
 # the line, where only the menu's frame and background are. A caption drawn beside the line, the
 # stray "-", differs there.
-# The pop-up is the program's one visible window that is not managed (override-redirect).
-id_menu() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | while read -r w; do
-    xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' && echo "$w"; done | head -n1; }
-id_menu_open() { [ -n "$(id_menu)" ]; }
-id_menu_closed() { ! id_menu_open; }
+id_menu() { popup; }
 # Prints "<separators> <pixels drawn beside them>" for a picture of a menu.
 separators_and_stray_pixels() {
     convert "$1" -depth 8 txt:- | awk '
@@ -158,11 +142,12 @@ sleep 0.3
 click_at 300 88
 sleep 0.3
 click_at 300 400 3
-sleep 0.5
-click_at 320 410
-sleep 0.5
-xdotool key Escape
+wait_for 10 popup >/dev/null || fail "a right press on the bookmark list opened no menu"
 sleep 0.3
+click_at 320 410
+xdotool key Escape
+no_popup() { ! popup >/dev/null; }
+wait_for 10 no_popup || fail "the bookmark menu did not close"
 cmp -s "$work/bookmarks.before" "$work/program/bookmark.dat" ||
     fail "the bookmark menu over empty space changed the file: $(cat -A "$work/program/bookmark.dat")"
 
