@@ -31,6 +31,8 @@ TARGETS = [
      "BM_AddBookmark/100000", "ratio", 2, "max", ""),
     ("restoring 100,000 bookmarks / one plain pass", "bookmarks_bench",
      "BM_RestoreBookmarkList/100000", "ratio", 1.2, "max", ""),
+    ("bookmark preview after the pause, 100,000 bookmarks, first look", "preview_bench",
+     "BM_BookmarkPreview/first", "time", 50, "max", " ms"),
     ("contact sheet of 500 over 1,500 pictures / bare decode", "sheet_bench",
      "BM_ContactSheet", "ratio", 3, "max", ""),
     ("checking 3 x 32,767 pictures by header", "check_bench",

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 
 #include "bookmarks/bookmark_panel.h"
+#include "bookmarks/bookmark_preview.h"
 #include "layouts/vrendis2001.h"
 #include "layouts/wiring.h"
 
@@ -51,6 +52,7 @@ void wire(Vrendis2001& window) {
     on(window, window.mnubookmark_delete, &QAction::triggered, mnubookmark_delete_Click);
 
     new ListKeys(window);
+    new BookmarkPreview(window);
 
     on(window, window.bookmarks, &Control::mouse_move, bookmarks_MouseMove);
     on(window, window.Image22, &Control::mouse_move, Image22_MouseMove);

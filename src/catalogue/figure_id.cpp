@@ -31,8 +31,9 @@ std::array<QString, 3> picture_paths(const Catalogue& catalogue, const QString& 
     const QString digits[] = {scanned.head, scanned.chest, scanned.legs};
     std::array<QString, 3> paths;
     for (Part part : parts) {
-        paths[index(part)] = catalogue::picture_path(
-            catalogue.directory_of(part), QLatin1String(letter(part)) + digits[index(part)]);
+        if (names_picture(digits[index(part)]))
+            paths[index(part)] = catalogue::picture_path(
+                catalogue.directory_of(part), QLatin1String(letter(part)) + digits[index(part)]);
     }
     return paths;
 }

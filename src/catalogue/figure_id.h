@@ -22,7 +22,8 @@ struct IdDigits {
 IdDigits scan_id(const QString& id);
 
 // The picture files of the ID's head, chest and legs: each part's letter and digits as scanned,
-// whatever they are, in its directory.
+// in its directory. A part whose digits name no picture (see names_picture) has no file: its
+// path is empty, so that a hand-edited bookmark cannot reach outside the catalogue.
 std::array<QString, 3> picture_paths(const Catalogue& catalogue, const QString& id);
 
 }  // namespace catalogue

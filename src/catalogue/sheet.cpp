@@ -24,8 +24,9 @@ QFont id_font() {
     return font;
 }
 
-// The figure of the ID at cell size; a null image when one of its pictures does not load.
-QImage cell_figure(const Catalogue& catalogue, const QString& id) {
+}  // namespace
+
+QImage sheet_figure(const Catalogue& catalogue, const QString& id, qreal pixel_ratio) {
     std::array<QImage, 3> pictures;
     const std::array<QString, 3> paths = picture_paths(catalogue, id);
     for (Part part : parts) {
@@ -33,12 +34,12 @@ QImage cell_figure(const Catalogue& catalogue, const QString& id) {
         if (pictures[index(part)].isNull())
             return {};
     }
-    return compose(pictures[0], pictures[1], pictures[2])
-        .scaled(sheet_figure_width, sheet_figure_height, Qt::IgnoreAspectRatio,
-                Qt::SmoothTransformation);
+    QImage figure = compose(pictures[0], pictures[1], pictures[2])
+                        .scaled(QSize(sheet_figure_width, sheet_figure_height) * pixel_ratio,
+                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    figure.setDevicePixelRatio(pixel_ratio);
+    return figure;
 }
-
-}  // namespace
 
 std::vector<std::span<const QString>> sheet_pages(std::span<const QString> ids, qsizetype most) {
     std::vector<std::span<const QString>> pages;
@@ -83,7 +84,7 @@ Sheet compose_sheet(const Catalogue& catalogue, std::span<const QString> ids, in
         const QString& id = ids[std::size_t(i)];
         const QPoint cell(int(sheet_spacing + (i % across) * (cell_width + sheet_spacing)),
                           int(sheet_spacing + (i / across) * (cell_height + sheet_spacing)));
-        const QImage figure = cell_figure(catalogue, id);
+        const QImage figure = sheet_figure(catalogue, id);
         if (figure.isNull())
             sheet.unloaded.push_back(id);
         else

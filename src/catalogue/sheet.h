@@ -26,6 +26,12 @@ inline constexpr int sheet_spacing = 8;
 inline constexpr int sheet_id_pixels = 9;
 inline constexpr QRgb sheet_id_colour = 0xFFE0E0E0u;
 
+// The figure of an ID as its cell shows it, and as the bookmark list's preview does: composed
+// from the picture cache and scaled smoothly to 143x203, times the pixel ratio of a screen that
+// shows it (so that a high-density screen shows it sharp). A null image when one of its
+// pictures cannot be loaded.
+QImage sheet_figure(const Catalogue& catalogue, const QString& id, qreal pixel_ratio = 1);
+
 // The IDs in runs of at most `most` (sheet_most_figures but for tests), one run per sheet.
 std::vector<std::span<const QString>> sheet_pages(std::span<const QString> ids,
                                                   qsizetype most = sheet_most_figures);

@@ -5,11 +5,16 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <filesystem>
 
 #include "bookmarks/bookmark_list.h"
+#include "bookmarks/bookmark_preview.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/picture_cache.h"
 #include "settings/bookmark_store.h"
 #include "support/program_fixture.h"
 #include "window/verbs.h"
@@ -148,6 +153,83 @@ TEST_F(BookmarkPanel, TheTabAndStripLightUpUnderThePointer) {
     testing_support::move_pointer(w.Picture4,
                                   QPoint(w.Picture4->width() - 5, w.Picture4->height() - 5));
     EXPECT_EQ(strip(), program.artwork_path("bokmarken_in.jpg"));
+}
+
+// The pointer resting on a row shows its whole figure, locks or not, in a tool tip beside the
+// row; moving loads nothing. Leaving the row or the list, or a scroll, takes the preview away; a
+// row whose pictures do not all load shows none.
+TEST_F(BookmarkPanel, ARowRestedOnPreviewsItsFigure) {
+    Vrendis2001& w = window();
+    // The first row's parts fill their bands, one colour each.
+    const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
+    const std::pair<char, int> first_row[] = {{'h', 2}, {'c', 3}, {'l', 4}};
+    for (catalogue::Part part : catalogue::parts) {
+        const std::size_t p = catalogue::index(part);
+        QImage picture(catalogue::figure_width, catalogue::band_height[p], QImage::Format_RGB32);
+        picture.fill(colours[p]);
+        ASSERT_TRUE(
+            picture.save(program.picture_path(first_row[p].first, first_row[p].second), "BMP"));
+    }
+    w.mnuopen2->trigger();
+    w.bock1->setVisible(true);
+    layouts::ListBox* list = w.bokmarken_list;
+    QWidget* rows = list->viewport();
+    bookmarks::BookmarkPreview& preview = *bookmarks::BookmarkPreview::of(w);
+    const auto over = [&](int row) {
+        testing_support::move_pointer(rows, list->row_rect(row).center());
+    };
+    const auto rest = [&] {
+        ASSERT_TRUE(preview.rest_timer().isActive());
+        EXPECT_EQ(preview.rest_timer().interval(), 300);
+        preview.rest_timer().stop();
+        QMetaObject::invokeMethod(&preview.rest_timer(), "timeout");
+    };
+
+    over(1);
+    const long decodes = catalogue::picture_cache().decodes();
+    over(0);
+    EXPECT_EQ(catalogue::picture_cache().decodes(), decodes);
+    EXPECT_EQ(preview.shown(), nullptr);
+    // Wherever the window stands, the preview is on the screen and off the row.
+    const QRect screen = w.screen()->availableGeometry();
+    for (int top : {screen.top(), screen.bottom() - 100}) {
+        w.move(w.x(), top);
+        over(0);
+        rest();
+        QLabel* tip = preview.shown();
+        ASSERT_NE(tip, nullptr);
+        EXPECT_EQ(tip->windowType(), Qt::ToolTip);
+        EXPECT_EQ(catalogue::picture_cache().decodes(), decodes + 3);
+        const QImage shown = tip->grab().toImage();
+        ASSERT_EQ(shown.size(), QSize(143, 203));
+        for (int x : {0, 71, 142}) {
+            EXPECT_EQ(shown.pixel(x, 20), colours[0]);
+            EXPECT_EQ(shown.pixel(x, 75), colours[1]);
+            EXPECT_EQ(shown.pixel(x, 150), colours[2]);
+        }
+        const QRect row = list->row_rect(0);
+        EXPECT_FALSE(tip->geometry().intersects(
+            QRect(rows->mapToGlobal(QPoint(0, row.top())), QSize(rows->width(), row.height()))));
+        EXPECT_TRUE(screen.contains(tip->geometry()));
+        over(1);
+        EXPECT_EQ(preview.shown(), nullptr);
+    }
+    rest();
+    EXPECT_NE(preview.shown(), nullptr);
+    testing_support::move_pointer(w.Picture4, QPoint(300, 300));
+    EXPECT_EQ(preview.shown(), nullptr);
+    EXPECT_FALSE(preview.rest_timer().isActive());
+    // Head 9 is beyond the catalogue.
+    over(2);
+    rest();
+    EXPECT_EQ(preview.shown(), nullptr);
+    for (int i = 0; i < 100; ++i) list->add_item("h1c1l1");
+    over(0);
+    rest();
+    ASSERT_NE(preview.shown(), nullptr);
+    list->verticalScrollBar()->setValue(3);
+    EXPECT_EQ(preview.shown(), nullptr);
+    EXPECT_EQ(dialogs.beeps, 0);
 }
 
 TEST_F(BookmarkPanel, ARightClickPopsUpTheBookmarkMenu) {
