@@ -3,7 +3,11 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QStringDecoder>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 #include "catalogue/check.h"
 #include "platform/paths.h"
@@ -18,12 +22,19 @@ const QString help_text = QStringLiteral(
     "  vrendomaten                 startar programmet\n"
     "  vrendomaten --render ID -o FIL [--scale N] [--dir MAPP]\n"
     "  vrendomaten --check [--full] [--dir MAPP]\n"
+    "  vrendomaten --name TEXT -o FIL [--scale N] [--dir MAPP]\n"
+    "  vrendomaten --sheet -o FIL [--columns N] [--dir MAPP]\n"
     "\n"
     "Flaggor:\n"
     "  --render ID        skriver figuren ID (till exempel h12c3l7) till FIL;\n"
     "                     \"random\" slumpar en figur och skriver ut dess ID\n"
+    "  --name TEXT        skriver figuren för namnet TEXT till FIL och skriver ut\n"
+    "                     dess ID; samma namn ger alltid samma figur\n"
+    "  --sheet            skriver alla bokmärken som ett kontaktark till FIL, högst\n"
+    "                     500 per ark; fler ark blir FIL-2, FIL-3 och så vidare\n"
     "  -o, --output FIL   filen att skriva: .png, .jpg eller .jpeg\n"
     "  --scale N          förstoring från 1 till 8; 1 ger 285x405 bildpunkter\n"
+    "  --columns N        figurer per rad på kontaktarket, från 1 till 12 (6)\n"
     "  --dir MAPP         läser profilen och bildkatalogen i MAPP, ordnad som\n"
     "                     programmets katalog, i stället för programmets egna\n"
     "  --check            kontrollerar profilen och varje bild i bildkatalogen\n"
@@ -38,6 +49,10 @@ const QString version_text = QStringLiteral("Vrendomaten v6.9");
 
 struct Options {
     QCommandLineOption render{QStringLiteral("render"), {}, QStringLiteral("ID")};
+    QCommandLineOption name{QStringLiteral("name"), {}, QStringLiteral("TEXT")};
+    QCommandLineOption sheet{QStringLiteral("sheet")};
+    QCommandLineOption columns{
+        QStringLiteral("columns"), {}, QStringLiteral("N"), QStringLiteral("6")};
     QCommandLineOption output{
         {QStringLiteral("o"), QStringLiteral("output")}, {}, QStringLiteral("FIL")};
     QCommandLineOption scale{QStringLiteral("scale"), {}, QStringLiteral("N"), QStringLiteral("1")};
@@ -91,17 +106,48 @@ QString misuse(const QCommandLineParser& parser, const Options& options) {
                see_help;
     const bool render = parser.isSet(options.render);
     const bool checking = parser.isSet(options.check);
-    if (render && checking)
-        return QStringLiteral("Välj antingen --render eller --check.");
-    if (!render && !checking)
-        return QStringLiteral("Ange --render eller --check.") + see_help;
-    if (render && parser.isSet(options.full))
+    const bool name = parser.isSet(options.name);
+    const bool sheet = parser.isSet(options.sheet);
+    const int commands = int(render) + int(checking) + int(name) + int(sheet);
+    if (commands > 1)
+        return QStringLiteral("Välj en av --render, --check, --name och --sheet.");
+    if (commands == 0)
+        return QStringLiteral("Ange --render, --check, --name eller --sheet.") + see_help;
+    if (!checking && parser.isSet(options.full))
         return QStringLiteral("--full hör till --check.");
-    if (checking && (parser.isSet(options.output) || parser.isSet(options.scale)))
-        return QStringLiteral("-o och --scale hör till --render.");
-    if (render && !parser.isSet(options.output))
+    if (checking && parser.isSet(options.output))
+        return QStringLiteral("-o hör inte till --check.");
+    if (!render && !name && parser.isSet(options.scale))
+        return QStringLiteral("--scale hör till --render och --name.");
+    if (!sheet && parser.isSet(options.columns))
+        return QStringLiteral("--columns hör till --sheet.");
+    if (!checking && !parser.isSet(options.output))
         return QStringLiteral("Ange filen att skriva med -o FIL.");
     return {};
+}
+
+// The first argument that is no UTF-8 text: Qt would read it with replacement characters, and
+// a name so read would give another name's figure.
+std::optional<int> not_utf8(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = decoder(QByteArrayView(argv[i]));
+        if (decoder.hasError())
+            return i;
+    }
+    return std::nullopt;
+}
+
+// The sheet draws its IDs as text, which needs a GUI application; the offscreen platform gives
+// one without a display.
+std::unique_ptr<QCoreApplication> command_application(int& argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--sheet") == 0) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            return std::make_unique<QGuiApplication>(argc, argv);
+        }
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
 }
 
 }  // namespace
@@ -126,18 +172,23 @@ bool wants_command(int argc, char** argv) {
 }
 
 int run_command(int argc, char** argv) {
-    // No window: image files are read and written without a GUI application or a display.
-    QCoreApplication application(argc, argv);
     // Each failure is one line of ours; the image plugins' own warnings about a broken file
-    // would bury it.
+    // would bury it, as would the platform's about a desktop that is not there.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type == QtCriticalMsg || type == QtFatalMsg)
             tell_error(text);
     });
+    // No window: image files are read and written without a display.
+    const std::unique_ptr<QCoreApplication> application = command_application(argc, argv);
     QCommandLineParser parser;
     const Options options;
-    parser.addOptions({options.render, options.output, options.scale, options.dir, options.check,
-                       options.full, options.help, options.version});
+    parser.addOptions({options.render, options.name, options.sheet, options.output, options.scale,
+                       options.columns, options.dir, options.check, options.full, options.help,
+                       options.version});
+    if (const std::optional<int> argument = not_utf8(argc, argv)) {
+        tell_error(QStringLiteral("Argument %1 är ingen UTF-8-text.").arg(*argument));
+        return bad_use;
+    }
     if (!parser.parse(QCoreApplication::arguments())) {
         tell_error(parse_error(parser));
         return bad_use;
@@ -161,6 +212,11 @@ int run_command(int argc, char** argv) {
     }
     if (parser.isSet(options.check))
         return check(parser.isSet(options.full));
+    if (parser.isSet(options.name))
+        return name_figure(parser.value(options.name), parser.value(options.output),
+                           parser.value(options.scale));
+    if (parser.isSet(options.sheet))
+        return sheet(parser.value(options.output), parser.value(options.columns));
     return render(parser.value(options.render), parser.value(options.output),
                   parser.value(options.scale));
 }

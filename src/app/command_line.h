@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <optional>
 
 // The program's commands, run without a window or a display:
 //   vrendomaten --render ID -o FILE [--scale N] [--dir DIR]
 //   vrendomaten --check [--full] [--dir DIR]
+//   vrendomaten --name TEXT -o FILE [--scale N] [--dir DIR]
+//   vrendomaten --sheet -o FILE [--columns N] [--dir DIR]
 //   vrendomaten --help | --version
 // Option names are English words, as command lines have them; every message is Swedish.
 namespace app {
@@ -29,5 +33,20 @@ void tell(const QString& line);
 // failure leaves no file and an existing one as it was. A random figure's ID goes to standard
 // output once written.
 int render(const QString& id, const QString& file, const QString& scale_text);
+
+// The figure of a name (catalogue/name.h) written as render writes a figure; its ID goes to
+// standard output once written.
+int name_figure(const QString& name, const QString& file, const QString& scale_text);
+
+// The contact sheet of the bookmarks the window would list (catalogue/sheet.h), `columns_text`
+// figures to a row: file, then file-2 and so on for more than one sheet, each name on standard
+// output once written. Bookmarks without a figure are named on standard error; that is no
+// failure. The first file that cannot be written ends the series.
+int sheet(const QString& file, const QString& columns_text);
+
+// The format a file's ending asks for; nothing, once told, for an ending of no picture format.
+std::optional<QByteArray> output_format(const QString& file);
+// Where a file that cannot be written fails: its folder, or the file itself.
+QString unwritable(const QString& file);
 
 }  // namespace app

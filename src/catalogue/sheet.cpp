@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "catalogue/figure_id.h"
+#include "catalogue/picture_file.h"
 
 namespace catalogue {
 namespace {
@@ -61,16 +62,21 @@ QString sheet_file(const QString& file, qsizetype page) {
     return file.left(dot) + number + file.mid(dot);
 }
 
-Sheet compose_sheet(const Catalogue& catalogue, std::span<const QString> ids, int columns) {
+QSize sheet_size(qsizetype count, int columns) {
+    const qsizetype across = std::min<qsizetype>(std::clamp(columns, 1, sheet_most_columns), count);
+    const qsizetype down = across > 0 ? (count + across - 1) / across : 0;
+    return QSize(int(sheet_spacing + across * (cell_width + sheet_spacing)),
+                 int(sheet_spacing + down * (cell_height + sheet_spacing)));
+}
+
+Sheet compose_sheet(const Catalogue& catalogue, std::span<const QString> ids, int columns,
+                    const CellDrawn& cell_drawn) {
     Sheet sheet;
     if (ids.empty())
         return sheet;
     const qsizetype count = static_cast<qsizetype>(ids.size());
     const qsizetype across = std::min<qsizetype>(std::clamp(columns, 1, sheet_most_columns), count);
-    const qsizetype down = (count + across - 1) / across;
-    sheet.picture =
-        QImage(int(sheet_spacing + across * (cell_width + sheet_spacing)),
-               int(sheet_spacing + down * (cell_height + sheet_spacing)), QImage::Format_RGB32);
+    sheet.picture = QImage(sheet_size(count, columns), QImage::Format_RGB32);
     if (sheet.picture.isNull())
         return sheet;
     sheet.picture.fill(Qt::black);
@@ -92,8 +98,42 @@ Sheet compose_sheet(const Catalogue& catalogue, std::span<const QString> ids, in
         const QRect id_row(cell.x(), cell.y() + sheet_figure_height, cell_width, sheet_id_height);
         painter.drawText(id_row, Qt::AlignCenter | Qt::TextSingleLine,
                          metrics.elidedText(id, Qt::ElideRight, cell_width));
+        if (cell_drawn && !cell_drawn(i + 1)) {
+            painter.end();
+            sheet.picture = QImage();
+            break;
+        }
     }
     return sheet;
+}
+
+SheetSeries write_sheets(const Catalogue& catalogue, std::span<const QString> ids, int columns,
+                         const QString& file, const QByteArray& format, SheetProgress& progress) {
+    SheetSeries series;
+    qsizetype drawn_before = 0;
+    const auto pages = sheet_pages(ids);
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        const Sheet sheet = compose_sheet(catalogue, pages[page], columns, [&](qsizetype drawn) {
+            series.stopped = !progress.figure_drawn(drawn_before + drawn);
+            return !series.stopped;
+        });
+        if (series.stopped)
+            return series;
+        const QString page_file = sheet_file(file, qsizetype(page));
+        if (sheet.picture.isNull()) {
+            series.failed = page_file;
+            series.out_of_memory = true;
+            return series;
+        }
+        if (!write_picture(sheet.picture, page_file, format)) {
+            series.failed = page_file;
+            return series;
+        }
+        ++series.written;
+        progress.sheet_written(page_file, sheet.unloaded);
+        drawn_before += qsizetype(pages[page].size());
+    }
+    return series;
 }
 
 }  // namespace catalogue

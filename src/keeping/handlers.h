@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QFuture>
 #include <QObject>
 #include <QString>
 
+#include "catalogue/sheet.h"
 #include "keeping/history.h"
 
 class Vrendis2001;
@@ -18,12 +20,19 @@ namespace keeping {
 class Keeping : public QObject {
 public:
     explicit Keeping(QObject* parent) : QObject(parent) {}
+    // Sheets still being written when the window goes stop after their current figure.
+    ~Keeping() override {
+        sheets.cancel();
+        sheets.waitForFinished();
+    }
 
     FigureHistory history;
     // The folder of the last saved picture; empty: the user's pictures folder.
     QString last_folder;
     // Set while the history paints one of its figures, which is no new entry.
     bool stepping = false;
+    // The contact sheets being written in the background, or the last ones written.
+    QFuture<catalogue::SheetSeries> sheets;
 };
 
 // The ID menu's new entries.
@@ -31,6 +40,10 @@ void mnusavepicture_Click(Vrendis2001& window, Keeping& keeping);
 void mnucopypicture_Click(Vrendis2001& window);
 void mnuback_Click(Vrendis2001& window, Keeping& keeping);
 void mnuforward_Click(Vrendis2001& window, Keeping& keeping);
+// The figure of a name typed into a small dialog, painted as a bookmark row paints its figure.
+void mnuname_Click(Vrendis2001& window);
+// The contact sheet of the bookmark list, written in the background behind a progress dialog.
+void mnusavesheet_Click(Vrendis2001& window, Keeping& keeping);
 
 // A figure was shown: the history remembers it.
 void Form_FigureShown(Vrendis2001& window, Keeping& keeping);

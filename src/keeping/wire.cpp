@@ -50,6 +50,8 @@ void wire(Vrendis2001& window) {
     with_keeping(window.mnusavepicture, &QAction::triggered, mnusavepicture_Click);
     with_keeping(window.mnuback, &QAction::triggered, mnuback_Click);
     with_keeping(window.mnuforward, &QAction::triggered, mnuforward_Click);
+    with_keeping(window.mnusavesheet, &QAction::triggered, mnusavesheet_Click);
+    on(window, window.mnuname, &QAction::triggered, mnuname_Click);
     on(window, window.mnucopypicture, &QAction::triggered, mnucopypicture_Click);
 
     on(window, window.mnukeyfigure, &QAction::triggered, mnukeyfigure_Click);

@@ -134,6 +134,9 @@
     X(QAction, mnucopypicture)                                     \
     X(QAction, mnuback)                                            \
     X(QAction, mnuforward)                                         \
+    X(QAction, mnubar6)                                            \
+    X(QAction, mnuname)                                            \
+    X(QAction, mnusavesheet)                                       \
     X(QMenu, mnushortcuts)                                         \
     X(QAction, mnuhuvud)                                           \
     X(QAction, mnubrost)                                           \

@@ -139,6 +139,12 @@ const Command commands[] = {
     {"Image13_typed_id", [](Vrendis2001& w) { click(w.Image13); }},
     {"mnucreatevrendis", [](Vrendis2001& w) { w.mnucreatevrendis->trigger(); }, true, true},
     {"bookmark_row", [](Vrendis2001& w) { emit w.bokmarken_list->row_chosen(); }, true, true},
+    {"mnuname",
+     [](Vrendis2001& w) {
+         static_cast<testing_support::CapturedDialogs&>(platform::dialogs()).text_answers = {
+             "Anna"};
+         w.mnuname->trigger();
+     }},
     {"Slideshow_Clock", [](Vrendis2001& w) { emit w.Slideshow_Clock->tick(); }, false},
     {"Image19_start_stop", [](Vrendis2001& w) { click(w.Image19); }, false},
     {"mnustartslideshow", [](Vrendis2001& w) { w.mnustartslideshow->trigger(); }, false},

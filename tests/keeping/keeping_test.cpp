@@ -259,3 +259,84 @@ TEST_F(Keeping, BookmarkListKeysSelectShowAndDelete) {
     for (const settings::Bookmark& kept : settings::read_bookmarks()) ids.push_back(kept.id);
     EXPECT_EQ(ids, (std::vector<QString>{"h2c2l2", "h4c1l4"}));
 }
+
+// A name's figure is painted as a bookmark row paints one: locked parts stay, the typed boxes
+// are never written, and the history keeps it. A name of blanks beeps and the dialog stays; the
+// slideshow and three locks make the entry beep before any dialog.
+TEST_F(Keeping, ANameShowsItsFigureAsABookmarkRowDoes) {
+    Vrendis2001& w = window();
+    random.script(draws_for({{1, heads}, {2, chests}, {1, legs}}));
+    w.Label5->clicked();
+    w.Text5->setText("9");
+    w.bock2->setVisible(true);
+
+    // " ANNA " with 4, 3 and 5 parts is h3c1l1 (the command line's case works it out).
+    dialogs.text_answers = {" \t", " ANNA "};
+    w.mnuname->trigger();
+    ASSERT_EQ(dialogs.text_dialogs.size(), 1u);
+    EXPECT_EQ(dialogs.text_dialogs[0].title, "Vrendomaten - Vrendis för ett namn");
+    EXPECT_EQ(dialogs.text_dialogs[0].accept_caption, "Visa");
+    EXPECT_EQ(dialogs.beeps, 1);
+    EXPECT_EQ(shown(), "h3c2l1");
+    EXPECT_TRUE(shows(w.image_head, 'h', 3));
+    EXPECT_TRUE(shows(w.image_chest, 'c', 2));
+    EXPECT_EQ(w.Text5->text(), "9");
+    w.mnuback->trigger();
+    EXPECT_EQ(shown(), "h1c2l1");
+
+    w.bock1->setVisible(true);
+    w.bock3->setVisible(true);
+    w.mnuname->trigger();
+    w.bock1->setVisible(false);
+    w.Slideshow_Clock->set_enabled(true);
+    w.mnuname->trigger();
+    w.Slideshow_Clock->set_enabled(false);
+    EXPECT_EQ(dialogs.text_dialogs.size(), 1u);
+    EXPECT_EQ(dialogs.beeps, 3);
+}
+
+// The bookmark list as a series of sheets, written in the background: one question names the
+// files of the series that stand there already, "Nej" writes nothing, "Ja" writes them all and
+// tells how many. Without bookmarks the entry beeps.
+TEST_F(Keeping, TheBookmarkSheetsAreWrittenAfterOneQuestion) {
+    Vrendis2001& w = window();
+    w.mnusavesheet->trigger();
+    EXPECT_EQ(dialogs.beeps, 1);
+    EXPECT_TRUE(dialogs.save_dialogs.empty());
+
+    QString file = "[Bookmarks]\r\nCounter=501\r\n";
+    for (int i = 1; i <= 501; ++i)
+        file += QStringLiteral("bookmark_%1=h%2c%3l%4\r\n")
+                    .arg(i)
+                    .arg(i % heads + 1)
+                    .arg(i % chests + 1)
+                    .arg(i % legs + 1);
+    QFile out(program.file("\\bookmark.dat"));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(file.toUtf8());
+    out.close();
+    bookmarks::restore_bookmark_list(w);
+
+    const QTemporaryDir folder;
+    QFile second(folder.filePath("ark-2.png"));
+    ASSERT_TRUE(second.open(QIODevice::WriteOnly));
+    second.close();
+    dialogs.save_answer = folder.filePath("ark");
+    w.mnusavesheet->trigger();
+    ASSERT_EQ(dialogs.save_dialogs.size(), 1u);
+    EXPECT_TRUE(dialogs.save_dialogs[0].suggested_path.endsWith("/bokmarken.png"));
+    EXPECT_EQ(dialogs.save_dialogs[0].default_suffix, "png");
+    EXPECT_EQ(dialogs.save_dialogs[0].replacing, platform::Replacing::caller_asks);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text,
+              folder.filePath("ark-2.png") + " finns redan. Vill du ersätta den?");
+    EXPECT_FALSE(QFile::exists(folder.filePath("ark.png")));
+
+    dialogs.question_answer = true;
+    w.mnusavesheet->trigger();
+    while (dialogs.boxes.size() < 3) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_EQ(dialogs.boxes[2].text, "2 filer sparades.");
+    EXPECT_EQ(dialogs.boxes[2].title, "Vrendomaten - Spara bokmärken");
+    EXPECT_EQ(QImageReader(folder.filePath("ark.png")).size(), QSize(914, 8 + 84 * 225));
+    EXPECT_EQ(QImageReader(folder.filePath("ark-2.png")).size(), QSize(159, 233));
+}

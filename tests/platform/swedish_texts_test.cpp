@@ -89,4 +89,44 @@ TEST(SwedishTexts, TheSaveDialogAsksBeforeReplacingANameTypedWithoutItsEnding) {
     EXPECT_EQ(question, (QStringList{"bild.png finns redan. Vill du ersätta den?", "&Ja", "&Nej"}));
 }
 
+// The small dialog that asks for a text: Return presses its accept button, a text the caller
+// refuses leaves it open, and "Avbryt" gives nothing.
+TEST(SwedishTexts, TheTextDialogStaysOpenForATextItsCallerRefuses) {
+    QStringList offered, buttons;
+    const auto acceptable = [&](const QString& text) {
+        offered << text;
+        return !text.trimmed().isEmpty();
+    };
+    const auto ask = [&] {
+        return platform::dialogs().ask_text(QStringLiteral("Vrendomaten - Namn"),
+                                            QStringLiteral("Namn:"), QStringLiteral("Visa"),
+                                            acceptable);
+    };
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            buttons << button->text();
+        auto* field = dialog->findChild<QLineEdit*>();
+        QTest::keyClicks(field, "  ");
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_TRUE(dialog->isVisible());
+        field->setText(" Anna ");
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+    EXPECT_EQ(ask(), " Anna ");
+    EXPECT_EQ(offered, (QStringList{"  ", " Anna "}));
+    EXPECT_EQ(buttons, (QStringList{"Visa", "Avbryt"}));
+
+    QTimer::singleShot(0, [&] {
+        for (QAbstractButton* button :
+             QApplication::activeModalWidget()->findChildren<QAbstractButton*>()) {
+            if (button->text() == "Avbryt")
+                button->click();
+        }
+    });
+    EXPECT_EQ(ask(), std::nullopt);
+    EXPECT_EQ(offered.size(), 2);
+}
+
 }  // namespace

@@ -10,10 +10,29 @@ CapturedDialogs::~CapturedDialogs() {
     platform::set_dialogs(nullptr);
 }
 
+bool CapturedDialogs::question(const QString& text, const QString& title) {
+    boxes.push_back({text, title, platform::MessageIcon::Question});
+    return question_answer;
+}
+
 QString CapturedDialogs::save_file_name(const QString& title, const QString& suggested_path,
-                                        const QString& filter, const QString& default_suffix) {
-    save_dialogs.push_back({title, suggested_path, filter, default_suffix});
+                                        const QString& filter, const QString& default_suffix,
+                                        platform::Replacing replacing) {
+    save_dialogs.push_back({title, suggested_path, filter, default_suffix, replacing});
     return save_answer;
+}
+
+std::optional<QString> CapturedDialogs::ask_text(
+    const QString& title, const QString& label, const QString& accept_caption,
+    const std::function<bool(const QString& text)>& acceptable) {
+    text_dialogs.push_back({title, label, accept_caption});
+    while (!text_answers.empty()) {
+        const QString text = text_answers.front();
+        text_answers.pop_front();
+        if (acceptable(text))
+            return text;
+    }
+    return std::nullopt;
 }
 
 void CapturedDialogs::message_box(const QString& text, const QString& title,

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <deque>
+#include <optional>
 #include <vector>
 
 #include "platform/dialogs.h"
@@ -47,9 +48,17 @@ public:
         boxes.push_back({text, title, icon, true});
     }
     void beep() override { ++beeps; }
+    // Answers with question_answer, recording the question as a box.
+    bool question(const QString& text, const QString& title) override;
     // Answers with save_answer, as if the user chose that file (empty: cancelled).
     QString save_file_name(const QString& title, const QString& suggested_path,
-                           const QString& filter, const QString& default_suffix) override;
+                           const QString& filter, const QString& default_suffix,
+                           platform::Replacing replacing) override;
+    // Offers the texts of text_answers in turn, as if typed and "accept_caption" pressed after
+    // each, until one is acceptable; cancelled when none is left.
+    std::optional<QString> ask_text(
+        const QString& title, const QString& label, const QString& accept_caption,
+        const std::function<bool(const QString& text)>& acceptable) override;
 
     std::vector<Box> boxes;
     int beeps = 0;
@@ -58,9 +67,18 @@ public:
         QString suggested_path;
         QString filter;
         QString default_suffix;
+        platform::Replacing replacing;
     };
     std::vector<SaveDialog> save_dialogs;
     QString save_answer;
+    bool question_answer = false;
+    struct TextDialog {
+        QString title;
+        QString label;
+        QString accept_caption;
+    };
+    std::vector<TextDialog> text_dialogs;
+    std::deque<QString> text_answers;
 };
 
 // Pretends that every widget stands on a screen of the given geometry. Installed for its
