@@ -3,7 +3,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <cstdio>
+#include <memory>
 
 #include "catalogue/check.h"
 #include "platform/paths.h"
@@ -18,6 +20,7 @@ const QString help_text = QStringLiteral(
     "  vrendomaten                 startar programmet\n"
     "  vrendomaten --render ID -o FIL [--scale N] [--dir MAPP]\n"
     "  vrendomaten --check [--full] [--dir MAPP]\n"
+    "  vrendomaten --import FIL --as huvud|bröst|ben [--dir MAPP]\n"
     "\n"
     "Flaggor:\n"
     "  --render ID        skriver figuren ID (till exempel h12c3l7) till FIL;\n"
@@ -25,10 +28,14 @@ const QString help_text = QStringLiteral(
     "  -o, --output FIL   filen att skriva: .png, .jpg eller .jpeg\n"
     "  --scale N          förstoring från 1 till 8; 1 ger 285x405 bildpunkter\n"
     "  --dir MAPP         läser profilen och bildkatalogen i MAPP, ordnad som\n"
-    "                     programmets katalog, i stället för programmets egna\n"
+    "                     programmets katalog, i stället för programmets egna;\n"
+    "                     --import skriver bara där\n"
     "  --check            kontrollerar profilen och varje bild i bildkatalogen\n"
     "  --full             avkodar varje bild vid --check i stället för att läsa\n"
     "                     storleken ur bildens huvud\n"
+    "  --import FIL       lägger till bilden FIL som en egen del och skriver ut\n"
+    "                     dess ID, till exempel h25\n"
+    "  --as DEL           delen bilden blir: huvud, bröst eller ben\n"
     "  -h, --help         visar den här hjälpen\n"
     "  -v, --version      visar programmets version\n"
     "\n"
@@ -44,6 +51,8 @@ struct Options {
     QCommandLineOption dir{QStringLiteral("dir"), {}, QStringLiteral("MAPP")};
     QCommandLineOption check{QStringLiteral("check")};
     QCommandLineOption full{QStringLiteral("full")};
+    QCommandLineOption import{QStringLiteral("import"), {}, QStringLiteral("FIL")};
+    QCommandLineOption as{QStringLiteral("as"), {}, QStringLiteral("DEL")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")}};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
 };
@@ -91,10 +100,17 @@ QString misuse(const QCommandLineParser& parser, const Options& options) {
                see_help;
     const bool render = parser.isSet(options.render);
     const bool checking = parser.isSet(options.check);
-    if (render && checking)
-        return QStringLiteral("Välj antingen --render eller --check.");
-    if (!render && !checking)
-        return QStringLiteral("Ange --render eller --check.") + see_help;
+    const bool importing = parser.isSet(options.import);
+    if (int(render) + int(checking) + int(importing) > 1)
+        return QStringLiteral("Välj en av --render, --check och --import.");
+    if (!render && !checking && !importing)
+        return QStringLiteral("Ange --render, --check eller --import.") + see_help;
+    if (importing != parser.isSet(options.as))
+        return importing ? QStringLiteral("Ange delen med --as huvud, bröst eller ben.")
+                         : QStringLiteral("--as hör till --import.");
+    if (importing &&
+        (parser.isSet(options.output) || parser.isSet(options.scale) || parser.isSet(options.full)))
+        return QStringLiteral("-o, --scale och --full hör inte till --import.");
     if (render && parser.isSet(options.full))
         return QStringLiteral("--full hör till --check.");
     if (checking && (parser.isSet(options.output) || parser.isSet(options.scale)))
@@ -102,6 +118,16 @@ QString misuse(const QCommandLineParser& parser, const Options& options) {
     if (render && !parser.isSet(options.output))
         return QStringLiteral("Ange filen att skriva med -o FIL.");
     return {};
+}
+
+bool asks_for_import(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QLatin1String argument(argv[i]);
+        if (argument == QLatin1String("--import") ||
+            argument.startsWith(QLatin1String("--import=")))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -126,18 +152,25 @@ bool wants_command(int argc, char** argv) {
 }
 
 int run_command(int argc, char** argv) {
-    // No window: image files are read and written without a GUI application or a display.
-    QCoreApplication application(argc, argv);
     // Each failure is one line of ours; the image plugins' own warnings about a broken file
     // would bury it.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type == QtCriticalMsg || type == QtFatalMsg)
             tell_error(text);
     });
+    // No window: image files are read and written without a display. A drawing imported may
+    // hold text, and fonts need a GUI application: one on the platform that needs no display.
+    std::unique_ptr<QCoreApplication> application;
+    if (asks_for_import(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCommandLineParser parser;
     const Options options;
     parser.addOptions({options.render, options.output, options.scale, options.dir, options.check,
-                       options.full, options.help, options.version});
+                       options.full, options.import, options.as, options.help, options.version});
     if (!parser.parse(QCoreApplication::arguments())) {
         tell_error(parse_error(parser));
         return bad_use;
@@ -161,6 +194,9 @@ int run_command(int argc, char** argv) {
     }
     if (parser.isSet(options.check))
         return check(parser.isSet(options.full));
+    if (parser.isSet(options.import))
+        return import_part(parser.value(options.import), parser.value(options.as),
+                           parser.isSet(options.dir));
     return render(parser.value(options.render), parser.value(options.output),
                   parser.value(options.scale));
 }

@@ -5,6 +5,7 @@
 // The program's commands, run without a window or a display:
 //   vrendomaten --render ID -o FILE [--scale N] [--dir DIR]
 //   vrendomaten --check [--full] [--dir DIR]
+//   vrendomaten --import FILE --as huvud|bröst|ben [--dir DIR]
 //   vrendomaten --help | --version
 // Option names are English words, as command lines have them; every message is Swedish.
 namespace app {
@@ -29,5 +30,10 @@ void tell(const QString& line);
 // failure leaves no file and an existing one as it was. A random figure's ID goes to standard
 // output once written.
 int render(const QString& id, const QString& file, const QString& scale_text);
+
+// The picture `file` made into the next part of the kind `kind_text` names ("huvud", "bröst" or
+// "brost", "ben", in any case) and added to the catalogue; its ID goes to standard output. With
+// `only_directory` (--dir) nothing but the program directory is written.
+int import_part(const QString& file, const QString& kind_text, bool only_directory);
 
 }  // namespace app
