@@ -4,6 +4,7 @@
 #include "figure/wire.h"
 #include "keeping/wire.h"
 #include "layouts/vrendis2001.h"
+#include "ownparts/wire.h"
 #include "shell/wire.h"
 #include "views/wire.h"
 
@@ -15,6 +16,7 @@ void wire(Vrendis2001& window) {
     bookmarks::wire(window);
     views::wire(window);
     keeping::wire(window);
+    own_parts::wire(window);
 }
 
 std::unique_ptr<Vrendis2001> open_main_window() {

@@ -134,6 +134,8 @@
     X(QAction, mnucopypicture)                                     \
     X(QAction, mnuback)                                            \
     X(QAction, mnuforward)                                         \
+    X(QAction, mnubar5)                                            \
+    X(QAction, mnuaddpart)                                         \
     X(QMenu, mnushortcuts)                                         \
     X(QAction, mnuhuvud)                                           \
     X(QAction, mnubrost)                                           \
@@ -146,6 +148,7 @@
     X(QAction, mnukeylegs)                                         \
     X(QAction, mnukeybookmark)                                     \
     X(QAction, mnukeyfullscreen)                                   \
+    X(QAction, mnukeypaste)                                        \
     X(QMenu, mnutray)                                              \
     X(QAction, mnuopen)                                            \
     X(QAction, mnubar2)                                            \

@@ -25,6 +25,10 @@ public:
     // asks before it replaces a file by that name, as for any other name.
     virtual QString save_file_name(const QString& title, const QString& suggested_path,
                                    const QString& filter, const QString& default_suffix) = 0;
+    // The standard open dialog, starting in folder: the chosen file's path, or empty when the
+    // user cancels.
+    virtual QString open_file_name(const QString& title, const QString& folder,
+                                   const QString& filter) = 0;
 };
 
 // The dialogs every handler uses: QMessageBox and QApplication::beep() unless a test installed

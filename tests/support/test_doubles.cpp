@@ -16,6 +16,12 @@ QString CapturedDialogs::save_file_name(const QString& title, const QString& sug
     return save_answer;
 }
 
+QString CapturedDialogs::open_file_name(const QString& title, const QString& folder,
+                                        const QString& filter) {
+    open_dialogs.push_back({title, folder, filter});
+    return open_answer;
+}
+
 void CapturedDialogs::message_box(const QString& text, const QString& title,
                                   platform::MessageIcon icon) {
     boxes.push_back({text, title, icon});
