@@ -96,15 +96,6 @@ bool write_values(const settings::ProfileValues& values) {
     return settings::write_profile_values(values);
 }
 
-// The count a new part raises: an empty count is a kind without parts yet.
-std::optional<int> current_count(const QString& text) {
-    if (text.trimmed().isEmpty())
-        return 0;
-    if (const auto count = count_value(text))
-        return *count;
-    return std::nullopt;
-}
-
 // Copies every picture a part number can name (h1.jpg, h012.jpg) from `from` into `to`, each
 // through the crash-safe writer: copies, not links, which would break when the package changes.
 // A file that cannot be read is not copied, and shows no picture there either.
@@ -212,17 +203,19 @@ StoredPart store_own_part(Part part, const QByteArray& jpeg, OwnPartPlace place)
     // reads the count only after this one raised it.
     const settings::ProfileLock lock;
     Catalogue read = Catalogue::read();
-    const std::optional<int> count = current_count(read.count_of(part));
-    if (!count)
-        return refused(*count_problem(count_key(part), read.count_of(part)));
-    if (*count >= largest_count) {
+    if (auto problem = profile_problem())
+        return refused(*problem);
+    if (auto problem = kind_problem(part, read))
+        return refused(*problem);
+    const int count = *count_value(read.count_of(part));
+    if (count >= largest_count) {
         return refused(QStringLiteral("Det finns redan %1 %2.")
                            .arg(largest_count)
                            .arg(QString::fromUtf8(plural(part))));
     }
 
     // The own catalogue copies every picture, so a file in the way is in the way there too.
-    const auto number = static_cast<std::int16_t>(*count + 1);
+    const auto number = static_cast<std::int16_t>(count + 1);
     QString path = read.picture_path(part, number);
     if (QFileInfo::exists(path))
         return refused(QStringLiteral("%1 finns redan; inget ändrades.").arg(path));

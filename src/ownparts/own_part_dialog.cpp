@@ -35,6 +35,7 @@ OwnPartDialog::OwnPartDialog(QWidget* parent, const std::array<QImage, 3>& figur
 
     preview_ = new QLabel(this);
     preview_->setObjectName(QStringLiteral("preview"));
+    preview_->setAccessibleName(QStringLiteral("Vrendisen med den nya delen"));
     preview_->setFixedSize(catalogue::figure_width, catalogue::figure_height);
 
     auto* choice = new QGroupBox(QStringLiteral("Delen blir"), this);

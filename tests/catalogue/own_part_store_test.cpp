@@ -93,6 +93,8 @@ const Case cases[] = {
     {"CountThatIsNone", [](ProgramDirectory& p) { p.set_profile_value("Antal_Ben", "x"); },
      Part::legs, OwnPartPlace::usual, nullptr,
      "Antal_Ben = \"x\" i {dir}/vrendisar.ini är inget heltal från 1 till 32767."},
+    {"FolderKeyMissing", [](ProgramDirectory& p) { p.remove_profile_value("Huvuden"); }, Part::head,
+     OwnPartPlace::usual, nullptr, "Nyckeln Huvuden saknas eller är tom i {dir}/vrendisar.ini."},
 };
 
 void PrintTo(const Case& c, std::ostream* out) {
