@@ -47,11 +47,15 @@ bool text_box_focused() {
     return qobject_cast<layouts::TextBox*>(QApplication::focusWidget()) != nullptr;
 }
 
-// Every format Qt reads here, as the open dialog's filter.
+// Every format Qt reads here, as the open dialog's filter; a camera's IMG_1234.JPG too, as the
+// dialog matches case.
 QString picture_filter() {
     QStringList patterns;
-    for (const QByteArray& suffix : QImageReader::supportedImageFormats())
-        patterns += QStringLiteral("*.") + QString::fromLatin1(suffix);
+    for (const QByteArray& suffix : QImageReader::supportedImageFormats()) {
+        const QString ending = QString::fromLatin1(suffix);
+        patterns += QStringLiteral("*.") + ending;
+        patterns += QStringLiteral("*.") + ending.toUpper();
+    }
     return QStringLiteral("Bilder (%1);;Alla filer (*)").arg(patterns.join(QLatin1Char(' ')));
 }
 
