@@ -37,8 +37,10 @@ TARGETS = [
      "BM_ContactSheet", "ratio", 3, "max", ""),
     ("checking 3 x 32,767 pictures by header", "check_bench",
      "BM_CheckLargestCatalogueByHeader", "time", 5000, "max", " ms"),
-    ("own part from a 4000x3000 JPEG, in process / convert -resize", "own_part_bench",
-     "BM_OwnPartFromPhoto", "ratio", 1, "max", ""),
+    ("vrendomaten --import of a 4000x3000 JPEG / convert -resize", "own_part_bench",
+     "BM_ImportPhoto", "ratio", 1, "max", ""),
+    ("peak resident memory of that --import", "own_part_bench",
+     "BM_ImportPhoto", "peak_MB", 40, "max", " MB"),
     ("slideshow memory growth, 10,000 figures to the end", "soak slideshow_bench",
      "BM_SlideshowResidentSize", "growth_MB", 2, "max", " MB"),
 ]

@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QStringDecoder>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 #include "catalogue/check.h"
@@ -24,6 +23,7 @@ const QString help_text = QStringLiteral(
     "  vrendomaten --check [--full] [--dir MAPP]\n"
     "  vrendomaten --name TEXT -o FIL [--scale N] [--dir MAPP]\n"
     "  vrendomaten --sheet -o FIL [--columns N] [--dir MAPP]\n"
+    "  vrendomaten --import FIL --as huvud|bröst|ben [--dir MAPP]\n"
     "\n"
     "Flaggor:\n"
     "  --render ID        skriver figuren ID (till exempel h12c3l7) till FIL;\n"
@@ -36,10 +36,14 @@ const QString help_text = QStringLiteral(
     "  --scale N          förstoring från 1 till 8; 1 ger 285x405 bildpunkter\n"
     "  --columns N        figurer per rad på kontaktarket, från 1 till 12 (6)\n"
     "  --dir MAPP         läser profilen och bildkatalogen i MAPP, ordnad som\n"
-    "                     programmets katalog, i stället för programmets egna\n"
+    "                     programmets katalog, i stället för programmets egna;\n"
+    "                     --import skriver bara där\n"
     "  --check            kontrollerar profilen och varje bild i bildkatalogen\n"
     "  --full             avkodar varje bild vid --check i stället för att läsa\n"
     "                     storleken ur bildens huvud\n"
+    "  --import FIL       lägger till bilden FIL som en egen del och skriver ut\n"
+    "                     dess ID, till exempel h25\n"
+    "  --as DEL           delen bilden blir: huvud, bröst eller ben\n"
     "  -h, --help         visar den här hjälpen\n"
     "  -v, --version      visar programmets version\n"
     "\n"
@@ -59,6 +63,8 @@ struct Options {
     QCommandLineOption dir{QStringLiteral("dir"), {}, QStringLiteral("MAPP")};
     QCommandLineOption check{QStringLiteral("check")};
     QCommandLineOption full{QStringLiteral("full")};
+    QCommandLineOption import{QStringLiteral("import"), {}, QStringLiteral("FIL")};
+    QCommandLineOption as{QStringLiteral("as"), {}, QStringLiteral("DEL")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")}};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
 };
@@ -108,11 +114,18 @@ QString misuse(const QCommandLineParser& parser, const Options& options) {
     const bool checking = parser.isSet(options.check);
     const bool name = parser.isSet(options.name);
     const bool sheet = parser.isSet(options.sheet);
-    const int commands = int(render) + int(checking) + int(name) + int(sheet);
+    const bool importing = parser.isSet(options.import);
+    const int commands = int(render) + int(checking) + int(name) + int(sheet) + int(importing);
     if (commands > 1)
-        return QStringLiteral("Välj en av --render, --check, --name och --sheet.");
+        return QStringLiteral("Välj en av --render, --check, --name, --sheet och --import.");
     if (commands == 0)
-        return QStringLiteral("Ange --render, --check, --name eller --sheet.") + see_help;
+        return QStringLiteral("Ange --render, --check, --name, --sheet eller --import.") + see_help;
+    if (importing != parser.isSet(options.as))
+        return importing ? QStringLiteral("Ange delen med --as huvud, bröst eller ben.")
+                         : QStringLiteral("--as hör till --import.");
+    if (importing && (parser.isSet(options.output) || parser.isSet(options.scale) ||
+                      parser.isSet(options.full) || parser.isSet(options.columns)))
+        return QStringLiteral("-o, --scale, --columns och --full hör inte till --import.");
     if (!checking && parser.isSet(options.full))
         return QStringLiteral("--full hör till --check.");
     if (checking && parser.isSet(options.output))
@@ -121,7 +134,7 @@ QString misuse(const QCommandLineParser& parser, const Options& options) {
         return QStringLiteral("--scale hör till --render och --name.");
     if (!sheet && parser.isSet(options.columns))
         return QStringLiteral("--columns hör till --sheet.");
-    if (!checking && !parser.isSet(options.output))
+    if (!checking && !importing && !parser.isSet(options.output))
         return QStringLiteral("Ange filen att skriva med -o FIL.");
     return {};
 }
@@ -138,11 +151,13 @@ std::optional<int> not_utf8(int argc, char** argv) {
     return std::nullopt;
 }
 
-// The sheet draws its IDs as text, which needs a GUI application; the offscreen platform gives
-// one without a display.
+// The sheet draws its IDs as text, and a drawing imported may hold text: fonts need a GUI
+// application, and the offscreen platform gives one without a display.
 std::unique_ptr<QCoreApplication> command_application(int& argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--sheet") == 0) {
+        const QLatin1String argument(argv[i]);
+        if (argument == QLatin1String("--sheet") || argument == QLatin1String("--import") ||
+            argument.startsWith(QLatin1String("--import="))) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             return std::make_unique<QGuiApplication>(argc, argv);
         }
@@ -183,8 +198,8 @@ int run_command(int argc, char** argv) {
     QCommandLineParser parser;
     const Options options;
     parser.addOptions({options.render, options.name, options.sheet, options.output, options.scale,
-                       options.columns, options.dir, options.check, options.full, options.help,
-                       options.version});
+                       options.columns, options.dir, options.check, options.full, options.import,
+                       options.as, options.help, options.version});
     if (const std::optional<int> argument = not_utf8(argc, argv)) {
         tell_error(QStringLiteral("Argument %1 är ingen UTF-8-text.").arg(*argument));
         return bad_use;
@@ -217,6 +232,9 @@ int run_command(int argc, char** argv) {
                            parser.value(options.scale));
     if (parser.isSet(options.sheet))
         return sheet(parser.value(options.output), parser.value(options.columns));
+    if (parser.isSet(options.import))
+        return import_part(parser.value(options.import), parser.value(options.as),
+                           parser.isSet(options.dir));
     return render(parser.value(options.render), parser.value(options.output),
                   parser.value(options.scale));
 }

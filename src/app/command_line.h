@@ -9,6 +9,7 @@
 //   vrendomaten --check [--full] [--dir DIR]
 //   vrendomaten --name TEXT -o FILE [--scale N] [--dir DIR]
 //   vrendomaten --sheet -o FILE [--columns N] [--dir DIR]
+//   vrendomaten --import FILE --as huvud|bröst|ben [--dir DIR]
 //   vrendomaten --help | --version
 // Option names are English words, as command lines have them; every message is Swedish.
 namespace app {
@@ -48,5 +49,10 @@ int sheet(const QString& file, const QString& columns_text);
 std::optional<QByteArray> output_format(const QString& file);
 // Where a file that cannot be written fails: its folder, or the file itself.
 QString unwritable(const QString& file);
+
+// The picture `file` made into the next part of the kind `kind_text` names ("huvud", "bröst" or
+// "brost", "ben", in any case) and added to the catalogue; its ID goes to standard output. With
+// `only_directory` (--dir) nothing but the program directory is written.
+int import_part(const QString& file, const QString& kind_text, bool only_directory);
 
 }  // namespace app

@@ -7,6 +7,7 @@
 #include "keeping/wire.h"
 #include "layouts/event_hook.h"
 #include "layouts/vrendis2001.h"
+#include "ownparts/wire.h"
 #include "platform/termination.h"
 #include "shell/wire.h"
 #include "views/wire.h"
@@ -19,6 +20,7 @@ void wire(Vrendis2001& window) {
     bookmarks::wire(window);
     views::wire(window);
     keeping::wire(window);
+    own_parts::wire(window);
 }
 
 std::unique_ptr<Vrendis2001> open_main_window() {

@@ -246,6 +246,16 @@ std::optional<QString> count_problem(ProgramKey key, const QString& value) {
         .arg(largest_count);
 }
 
+std::optional<QString> kind_problem(Part part, const Catalogue& read) {
+    if (read.count_of(part).isEmpty())
+        return missing_key(count_key(part));
+    if (auto problem = count_problem(count_key(part), read.count_of(part)))
+        return problem;
+    if (read.directory_of(part).isEmpty())
+        return missing_key(directory_key(part));
+    return std::nullopt;
+}
+
 std::vector<QString> unusable_reasons() {
     if (auto problem = profile_problem())
         return {*problem};

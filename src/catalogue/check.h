@@ -21,6 +21,10 @@ std::optional<QString> profile_problem();
 // Nothing when the key's value is a count (a whole number from 1 to 32767), else why not.
 std::optional<QString> count_problem(settings::ProgramKey key, const QString& value);
 
+// Nothing when the profile names the kind's count and folder, else what is wrong with the first
+// of them that is missing, or with a count that is none.
+std::optional<QString> kind_problem(Part part, const Catalogue& read);
+
 // Why the catalogue cannot serve a figure at all, from the profile and the folders alone: the
 // profile missing or unreadable, a count that is none, a folder missing or without a picture
 // of its kind. Empty when a figure can be drawn. Cheap enough for every start.

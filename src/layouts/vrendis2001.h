@@ -134,6 +134,8 @@
     X(QAction, mnucopypicture)                                     \
     X(QAction, mnuback)                                            \
     X(QAction, mnuforward)                                         \
+    X(QAction, mnubar5)                                            \
+    X(QAction, mnuaddpart)                                         \
     X(QAction, mnubar6)                                            \
     X(QAction, mnuname)                                            \
     X(QAction, mnusavesheet)                                       \
@@ -149,6 +151,7 @@
     X(QAction, mnukeylegs)                                         \
     X(QAction, mnukeybookmark)                                     \
     X(QAction, mnukeyfullscreen)                                   \
+    X(QAction, mnukeypaste)                                        \
     X(QMenu, mnutray)                                              \
     X(QAction, mnuopen)                                            \
     X(QAction, mnubar2)                                            \

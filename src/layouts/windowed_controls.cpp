@@ -18,6 +18,9 @@ namespace layouts {
 // Text box
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    // A drop would type into the box what its key filter refuses to let through; it goes to
+    // the window instead.
+    setAcceptDrops(false);
     connect(this, &QLineEdit::textChanged, this, &TextBox::changed);
 }
 

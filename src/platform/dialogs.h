@@ -41,6 +41,10 @@ public:
     virtual std::optional<QString> ask_text(
         const QString& title, const QString& label, const QString& accept_caption,
         const std::function<bool(const QString& text)>& acceptable) = 0;
+    // The standard open dialog, starting in folder: the chosen file's path, or empty when the
+    // user cancels.
+    virtual QString open_file_name(const QString& title, const QString& folder,
+                                   const QString& filter) = 0;
 };
 
 // The dialogs every handler uses: QMessageBox and QApplication::beep() unless a test installed

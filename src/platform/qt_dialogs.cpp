@@ -77,6 +77,18 @@ public:
         return field->text();
     }
 
+    QString open_file_name(const QString& title, const QString& folder,
+                           const QString& filter) override {
+        QFileDialog dialog(QApplication::activeWindow(), title, folder, filter);
+        // Qt's own dialog, Swedish like the save dialog.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (dialog.exec() != QDialog::Accepted)
+            return {};
+        return dialog.selectedFiles().value(0);
+    }
+
 private:
     static QMessageBox::Icon to_qt(MessageIcon icon) {
         switch (icon) {

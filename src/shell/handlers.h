@@ -18,6 +18,9 @@ void Form_Resize(Vrendis2001& window);
 void Form_Unload(Vrendis2001& window);
 void mnuopen_Click(Vrendis2001& window);
 void mnuexit_Click(Vrendis2001& window);
+// The load step's catalogue sizes: the hint of the ID entry panel and the number of possible
+// figures in the status line, read afresh from the profile (again once a part is added).
+void show_catalogue_sizes(Vrendis2001& window);
 
 // The tray icon, a child of the window from the load step on; null before and after.
 QSystemTrayIcon* tray_icon(Vrendis2001& window);

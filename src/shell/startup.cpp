@@ -98,10 +98,7 @@ QSystemTrayIcon* tray_icon(Vrendis2001& window) {
     return window.findChild<QSystemTrayIcon*>(QStringLiteral("tray"), Qt::FindDirectChildrenOnly);
 }
 
-void Form_Load(Vrendis2001& window) {
-    register_tray_icon(window);
-    bookmarks::restore_bookmark_list_after_first_paint(window);
-
+void show_catalogue_sizes(Vrendis2001& window) {
     const QString heads = read_program_profile(ProgramKey::head_count);
     const QString chests = read_program_profile(ProgramKey::chest_count);
     const QString legs = read_program_profile(ProgramKey::legs_count);
@@ -112,6 +109,13 @@ void Form_Load(Vrendis2001& window) {
                                       QStringLiteral("Vrendomaten v6.9 kan generera upp till ") +
                                           QString::number(possible_figures(heads, chests, legs)) +
                                           QStringLiteral(" vrendisar.") + status_trailer);
+}
+
+void Form_Load(Vrendis2001& window) {
+    register_tray_icon(window);
+    bookmarks::restore_bookmark_list_after_first_paint(window);
+
+    show_catalogue_sizes(window);
 
     const bool splash = read_program_profile(ProgramKey::show_splash) == QLatin1String("1");
     main_window::set_splash_visible(window, splash);

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -378,6 +379,43 @@ const Case cases[] = {
      {"--sheet", "-o", "{out}.png", "--scale", "2"},
      2,
      "--scale hör till --render och --name.",
+     {}},
+    // --import, the picture at {out}.png
+    {"import",
+     [](auto& p) {
+         // A block of colour on a white border, which is background.
+         QImage picture(300, 150, QImage::Format_RGB32);
+         picture.fill(Qt::white);
+         QPainter(&picture).fillRect(50, 25, 200, 100, QColor(200, 40, 40));
+         picture.save(p.path() + "/out.png");
+     },
+     {"--import", "{out}.png", "--as", "BrÖSt"},
+     0,
+     "c4\n",
+     {}},
+    {"import without a kind",
+     none,
+     {"--import", "{out}.png"},
+     2,
+     "Ange delen med --as huvud, bröst eller ben.",
+     {}},
+    {"import as an arm",
+     none,
+     {"--import", "{out}.png", "--as", "arm"},
+     2,
+     "--as ska vara huvud, bröst eller ben, inte \"arm\".",
+     {}},
+    {"import and render",
+     none,
+     {"--import", "{out}.png", "--as", "ben", "--render", "h1c1l1"},
+     2,
+     "Välj en av --render, --check, --name, --sheet och --import.",
+     {}},
+    {"import no picture",
+     none,
+     {"--import", "{out}.png", "--as", "brost"},
+     1,
+     "{out}.png är ingen bild som går att läsa.",
      {}},
     {"help", none, {"--help"}, 0, "vrendomaten --render ID -o FIL [--scale N] [--dir MAPP]", {}},
     {"version", none, {"--version"}, 0, "Vrendomaten v6.9", {}},

@@ -106,7 +106,7 @@ menu_shot_settled() {
 }
 wait_for 10 menu_shot_settled || fail "the menu was never painted and still"
 read -r separators stray < <(separators_and_stray_pixels "$work/id-menu.png")
-[ "$separators" = 3 ] || fail "found $separators separator lines instead of 3"
+[ "$separators" = 4 ] || fail "found $separators separator lines instead of 4"
 [ "$stray" = 0 ] || fail "$stray pixels drawn beside the separators"
 xdotool key Escape
 wait_for 10 id_menu_closed || fail "Escape did not close the menu"

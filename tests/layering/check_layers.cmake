@@ -6,7 +6,7 @@
 #   3  layouts                     window definitions and controls only
 #   4  window                      the main window's vocabulary: part table, shared verbs
 #   5  figure/generator            the figure functions (generate_figure)
-#   6  figure, shell, bookmarks, views, keeping   the handlers
+#   6  figure, shell, bookmarks, views, keeping, ownparts   the handlers
 #   7  app                         the composition root and main()
 #
 # An include runs down the layers or sideways within one, never up.
@@ -32,7 +32,7 @@ function(layer_of path out)
         set(layer 3)
     elseif(folder STREQUAL "window")
         set(layer 4)
-    elseif(folder MATCHES "^(figure|shell|bookmarks|views|keeping)$")
+    elseif(folder MATCHES "^(figure|shell|bookmarks|views|keeping|ownparts)$")
         set(layer 6)
     elseif(folder STREQUAL "app")
         set(layer 7)

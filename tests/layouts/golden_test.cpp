@@ -177,7 +177,7 @@ TEST_P(GoldenMenu, ShowsItsEntriesAndPlainSeparators) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Menus, GoldenMenu,
-                         testing::Values(MenuCase{"id_menu", &Vrendis2001::mnuid, 3},
+                         testing::Values(MenuCase{"id_menu", &Vrendis2001::mnuid, 4},
                                          MenuCase{"tray_menu", &Vrendis2001::mnutray, 2}),
                          [](const auto& info) { return std::string(info.param.golden); });
 

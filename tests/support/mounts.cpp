@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace testing_support {
 namespace {
@@ -27,6 +28,14 @@ bool in_ci() {
 
 QByteArray native(const QString& path) {
     return QFile::encodeName(path);
+}
+
+// Read (and for a folder, search) permissions, and write permission for the owner when asked.
+QFile::Permissions permissions(const QString& path, bool writable) {
+    QFile::Permissions allowed = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    if (QFileInfo(path).isDir())
+        allowed |= QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    return writable ? allowed | QFile::WriteOwner : allowed;
 }
 
 }  // namespace
@@ -51,8 +60,7 @@ qint64 SmallDisk::room_for(qint64 bytes) {
 
 ReadOnlyFile::ReadOnlyFile(const QString& path) : path_(path) {
     if (geteuid() != 0) {
-        read_only_ =
-            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        read_only_ = QFile::setPermissions(path, permissions(path, false));
         return;
     }
     const QByteArray file = native(path);
@@ -68,8 +76,7 @@ ReadOnlyFile::~ReadOnlyFile() {
     if (mounted_)
         umount2(native(path_).constData(), MNT_DETACH);
     else if (geteuid() != 0)
-        QFile::setPermissions(
-            path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        QFile::setPermissions(path_, permissions(path_, true));
 }
 
 }  // namespace testing_support

@@ -29,9 +29,10 @@ private:
     bool mounted_ = false;
 };
 
-// Makes an existing file read-only for as long as it lives, while its folder stays writable:
-// bound read-only onto itself for root, who writes files whatever their permissions; its
-// permissions taken away for anyone else. read_only() is false where root cannot mount.
+// Makes an existing file or folder read-only for as long as it lives, while the folder it stands
+// in stays writable: bound read-only onto itself for root, who writes files whatever their
+// permissions; its write permissions taken away for anyone else. read_only() is false where root
+// cannot mount.
 class ReadOnlyFile {
 public:
     explicit ReadOnlyFile(const QString& path);

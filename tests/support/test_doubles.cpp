@@ -35,6 +35,12 @@ std::optional<QString> CapturedDialogs::ask_text(
     return std::nullopt;
 }
 
+QString CapturedDialogs::open_file_name(const QString& title, const QString& folder,
+                                        const QString& filter) {
+    open_dialogs.push_back({title, folder, filter});
+    return open_answer;
+}
+
 void CapturedDialogs::message_box(const QString& text, const QString& title,
                                   platform::MessageIcon icon) {
     boxes.push_back({text, title, icon});

@@ -79,6 +79,16 @@ public:
     };
     std::vector<TextDialog> text_dialogs;
     std::deque<QString> text_answers;
+    // Answers with open_answer, as if the user chose that file (empty: cancelled).
+    QString open_file_name(const QString& title, const QString& folder,
+                           const QString& filter) override;
+    struct OpenDialog {
+        QString title;
+        QString folder;
+        QString filter;
+    };
+    std::vector<OpenDialog> open_dialogs;
+    QString open_answer;
 };
 
 // Pretends that every widget stands on a screen of the given geometry. Installed for its
