@@ -141,18 +141,25 @@ start_program
 xdotool windowactivate --sync "$window" 2>/dev/null
 read -r left top < <(window_origin)
 
-named() { xdotool search --onlyvisible --pid "$app_pid" --name "^$1\$" 2>/dev/null | head -n1; }
-xdotool key --window "$window" ctrl+o
-wait_for 10 test -n "$(named 'Lägg till egen del')" || fail "Ctrl+O opened no file dialog"
+named() { xdotool search --all --onlyvisible --pid "$app_pid" --name "^$1\$" 2>/dev/null | head -n1; }
+file_dialog_open() { [ -n "$(named 'Lägg till egen del')" ]; }
+own_part_dialog_open() { [ -n "$(named 'Egen del')" ]; }
+keys_to "$window" key ctrl+o
+wait_for 10 file_dialog_open || fail "Ctrl+O opened no file dialog"
 files=$(named 'Lägg till egen del')
 xdotool windowactivate --sync "$files" 2>/dev/null
-# Now and then the fresh dialog loses the first key typed: the name is typed whole again.
-xdotool key --window "$files" ctrl+a
-xdotool type --delay 20 "$photo"
-xdotool key Return
-wait_for 10 test -n "$(named 'Egen del')" || fail "no \"Egen del\" after the file dialog"
-xdotool windowactivate --sync "$(named 'Egen del')" 2>/dev/null
-xdotool key Return
+# Now and then the fresh dialog loses the first key typed: the name is typed whole again until
+# the dialog takes it.
+for ((attempt = 0; attempt < 3; attempt++)); do
+    keys_to "$files" key ctrl+a
+    keys_to "$files" type --delay 20 "$photo"
+    keys_to "$files" key Return
+    wait_for 5 own_part_dialog_open && break
+done
+own_part_dialog_open || fail "no \"Egen del\" after the file dialog"
+own_part=$(named 'Egen del')
+xdotool windowactivate --sync "$own_part" 2>/dev/null
+keys_to "$own_part" key Return
 # The head of the figure, in the middle of its band: the red disc.
 head_is_red() {
     import -window root -crop "1x1+$((left + 246 + 45 + 142))+$((top + 82 + 14 + 43))" +repage \

@@ -82,9 +82,9 @@ wait_for 30 shown '^Spara bokmärken som bild$' ||
 dialog=$(named_window '^Spara bokmärken som bild$')
 xdotool windowactivate --sync "$dialog" 2>/dev/null
 sleep 0.5
-xdotool key --window "$dialog" ctrl+a
-xdotool type --window "$dialog" "$work/ark"
-xdotool key --window "$dialog" Return 2>/dev/null
+keys_to "$dialog" key ctrl+a
+keys_to "$dialog" type "$work/ark"
+keys_to "$dialog" key Return
 wait_for 30 shown '^Vrendomaten - Spara bokmärken$' ||
     fail "no message after saving; log: $(cat "$work/app.log")"
 [ -n "$shots" ] && import -window root "$shots/sheet-saved.png"
@@ -131,16 +131,16 @@ shows() {
 # Another figure first, so that the name has something to change.
 for ((try = 0; try < 10; try++)); do
     shows h2 c1 l1 || break
-    xdotool key --window "$window" space
+    keys_to "$window" key space
     sleep 0.3
 done
 from_id_menu Up Up
 wait_for 10 shown '^Vrendomaten - Vrendis för ett namn$' || fail "no name dialog opened"
 dialog=$(named_window '^Vrendomaten - Vrendis för ett namn$')
 xdotool windowactivate --sync "$dialog" 2>/dev/null
-xdotool type --window "$dialog" " Anna "
+keys_to "$dialog" type " Anna "
 [ -n "$shots" ] && sleep 0.3 && import -window root "$shots/name-dialog.png"
-xdotool key --window "$dialog" Return 2>/dev/null
+keys_to "$dialog" key Return
 name_dialog_gone() { ! shown '^Vrendomaten - Vrendis för ett namn$'; }
 wait_for 10 name_dialog_gone || fail "\"Visa\" did not close the name dialog"
 wait_for 10 shows h2 c1 l1 || fail "the window does not show h2c1l1 but ${found[*]}"
