@@ -235,6 +235,11 @@ public:
     }
 
     QString text(QAccessible::Text t) const override {
+        // The tool tips of the part pictures say what their names say.
+        if (t == QAccessible::Description && row_) {
+            const QString tip = QAccessibleWidget::text(t);
+            return tip.compare(text(QAccessible::Name), Qt::CaseInsensitive) == 0 ? QString() : tip;
+        }
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
         if (row_) {

@@ -97,10 +97,11 @@ def press():
 
     def on_name(event):
         if event.source is not None and event.source.getRole() == pyatspi.ROLE_IMAGE:
-            announced.append(str(event.any_data))
+            announced.append(fresh(event.source).name)
 
+    # The program sends the events someone listens to, once it has heard of the listener.
     pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
-    pump()
+    poll(1, lambda: None)
     action.doAction(names.index("Press"))
 
     def followed():
