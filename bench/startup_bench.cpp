@@ -21,6 +21,7 @@
 // BM_AccessibleStart launches the program on a display of its own with the accessibility bridge
 // on and off (QT_LINUX_ACCESSIBILITY_ALWAYS_ON), and compares the two.
 #include <benchmark/benchmark.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -358,6 +359,17 @@ public:
         for (QProcess* process : {&bus_, &xvfb_}) {
             process->kill();
             process->waitForFinished();
+        }
+        // What the bus started for the program (the accessibility bus and its registry) ends
+        // with it too.
+        if (address_.isEmpty())
+            return;
+        const QByteArray entry = "DBUS_SESSION_BUS_ADDRESS=" + address_.toLatin1();
+        for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            QFile environment(QStringLiteral("/proc/%1/environ").arg(pid));
+            if (pid.toInt() > 0 && environment.open(QIODevice::ReadOnly) &&
+                environment.readAll().split('\0').contains(entry))
+                ::kill(pid.toInt(), SIGTERM);
         }
     }
     bool ready() const { return !display_.isEmpty() && !address_.isEmpty(); }
