@@ -22,11 +22,13 @@ command -v dbus-daemon >/dev/null || skip "dbus-daemon is missing"
 need_x_tools xdotool xwininfo import compare identify
 script="$(dirname "$0")/accessible.py"
 
-# A session bus of our own; the accessibility bus is started on it when first asked for. What
-# the bus started goes with it: anything still running on it at the end is ended.
+# A session bus of our own; the accessibility bus is started on it when first asked for. It is
+# ended last, after what it started, newest first, so that each is reaped by its own parent.
+bus_pid=
 start_session_bus() {
     dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >/dev/null 2>&1 </dev/null &
-    service_pids+=($!)
+    bus_pid=$!
+    disown "$bus_pid"
     wait_for 10 test -s "$work/bus" || fail "dbus-daemon did not start"
     DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
     export DBUS_SESSION_BUS_ADDRESS
@@ -38,10 +40,14 @@ on_our_bus() {
             environ=${environ#/proc/} && echo "${environ%/environ}"
     done
 }
+gone() { [ ! -e "/proc/$1" ]; }
 extra_cleanup() {
-    [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || return
-    none_left() { [ -z "$(on_our_bus)" ]; }
-    wait_for 5 none_left || kill $(on_our_bus) 2>/dev/null
+    [ -n "$bus_pid" ] || return
+    local pid
+    for pid in $(on_our_bus | sort -rn) "$bus_pid"; do
+        kill "$pid" 2>/dev/null
+        wait_for 5 gone "$pid"
+    done
 }
 
 copy_program "$program_dir" 0
