@@ -17,7 +17,11 @@
 // rounds (30). The files come from the page cache (a warm start); BM_ColdStart drops the cache
 // before every launch, as root and only when VRENDIS_BENCH_COLD=1 asks for it, since that slows
 // down everything else on the machine.
+//
+// BM_AccessibleStart launches the program on a display of its own with the accessibility bridge
+// on and off (QT_LINUX_ACCESSIBILITY_ALWAYS_ON), and compares the two.
 #include <benchmark/benchmark.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -38,6 +42,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "resident.h"
@@ -176,13 +181,16 @@ bool drop_page_cache() {
     return control.open(QIODevice::WriteOnly) && control.write("3\n") == 2;
 }
 
-// Launches the program and waits for its lines; nothing when one never came.
+// Launches the program and waits for its lines; nothing when one never came. `settings` are
+// environment variables set for the child.
 std::optional<Start> start(const QString& program, const QStringList& arguments,
-                           const char* baseline, bool measure_memory) {
+                           const char* baseline, bool measure_memory,
+                           const std::vector<std::pair<QString, QString>>& settings = {}) {
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (baseline)
         environment.insert(QString::fromLatin1(baseline_variable), QString::fromLatin1(baseline));
+    for (const auto& [name, value] : settings) environment.insert(name, value);
     child.setProcessEnvironment(environment);
     child.setStandardErrorFile(QProcess::nullDevice());
     child.setWorkingDirectory(QFileInfo(program).path());
@@ -320,6 +328,115 @@ void BM_ColdStart(benchmark::State& state) {
     start_up(state, true);
 }
 BENCHMARK(BM_ColdStart)
+    ->Iterations(1)
+    ->Repetitions(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// A display and a session bus of the benchmark's own, for the launches that need the platform's
+// accessibility bridge: the offscreen platform has none. Both end with the benchmark.
+class Desktop {
+public:
+    Desktop() {
+        xvfb_.start(QStringLiteral("Xvfb"),
+                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                     QStringLiteral("0"), QStringLiteral("1024x768x24"),
+                     QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        QByteArray line;
+        if (!xvfb_.waitForStarted() || !read_line(xvfb_, line))
+            return;
+        display_ = QStringLiteral(":") + QString::fromLatin1(line.trimmed());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DISPLAY"), display_);
+        bus_.setProcessEnvironment(environment);
+        bus_.start(QStringLiteral("dbus-daemon"),
+                   {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                    QStringLiteral("--print-address=1")});
+        if (bus_.waitForStarted() && read_line(bus_, line))
+            address_ = QString::fromLatin1(line.trimmed());
+    }
+    ~Desktop() {
+        for (QProcess* process : {&bus_, &xvfb_}) {
+            process->kill();
+            process->waitForFinished();
+        }
+        // What the bus started for the program (the accessibility bus and its registry) ends
+        // with it too.
+        if (address_.isEmpty())
+            return;
+        const QByteArray entry = "DBUS_SESSION_BUS_ADDRESS=" + address_.toLatin1();
+        for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            QFile environment(QStringLiteral("/proc/%1/environ").arg(pid));
+            if (pid.toInt() > 0 && environment.open(QIODevice::ReadOnly) &&
+                environment.readAll().split('\0').contains(entry))
+                ::kill(pid.toInt(), SIGTERM);
+        }
+    }
+    bool ready() const { return !display_.isEmpty() && !address_.isEmpty(); }
+    std::vector<std::pair<QString, QString>> settings(bool accessible) const {
+        std::vector<std::pair<QString, QString>> result{
+            {QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")},
+            {QStringLiteral("DISPLAY"), display_},
+            {QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address_}};
+        if (accessible)
+            result.emplace_back(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"),
+                                QStringLiteral("1"));
+        return result;
+    }
+
+private:
+    QProcess xvfb_;
+    QProcess bus_;
+    QString display_;
+    QString address_;
+};
+
+// The program on a desktop with its accessibility bridge on, as a screen reader running makes
+// it, against the same desktop without: each round launches both, in turns. With no assistive
+// technology asking, the window's accessibility objects are never made, so the two should start
+// alike. The first launch with the bridge on starts the accessibility bus and is not counted.
+void BM_AccessibleStart(benchmark::State& state) {
+    const ProgramCopies& copies = program_copies();
+    if (copies.plain.isEmpty()) {
+        state.SkipWithError("cannot copy the program directory");
+        return;
+    }
+    Desktop desktop;
+    if (!desktop.ready()) {
+        state.SkipWithError("needs Xvfb and dbus-daemon");
+        return;
+    }
+    if (!start(copies.plain, {}, nullptr, false, desktop.settings(true))) {
+        state.SkipWithError("the program reported no first paint on the display");
+        return;
+    }
+    for (auto _ : state) {
+        std::vector<double> on_ms, off_ms, time_ratio, rss_ratio;
+        for (int round = 0; round < rounds(); ++round) {
+            std::optional<Start> got[2];
+            for (int step = 0; step < 2; ++step) {
+                const bool accessible = (round + step) % 2 == 1;
+                got[accessible] =
+                    start(copies.plain, {}, nullptr, true, desktop.settings(accessible));
+                if (!got[accessible]) {
+                    state.SkipWithError("a child reported no first paint");
+                    return;
+                }
+            }
+            on_ms.push_back(got[1]->first * 1000);
+            off_ms.push_back(got[0]->first * 1000);
+            time_ratio.push_back(got[1]->first / got[0]->first);
+            rss_ratio.push_back(double(got[1]->rss_kb) / double(got[0]->rss_kb));
+        }
+        state.SetIterationTime(spread(on_ms).median / 1000);
+        state.counters["rounds"] = rounds();
+        report(state, "on_ms", on_ms);
+        report(state, "off_ms", off_ms);
+        report(state, "time_ratio", time_ratio);
+        report(state, "rss_ratio", rss_ratio);
+    }
+}
+BENCHMARK(BM_AccessibleStart)
     ->Iterations(1)
     ->Repetitions(1)
     ->UseManualTime()

@@ -1,6 +1,7 @@
 #include "bookmarks/bookmark_preview.h"
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -107,6 +108,9 @@ void BookmarkPreview::pointer_rested() {
         tip_->setAttribute(Qt::WA_ShowWithoutActivating);
     }
     tip_->setPixmap(QPixmap::fromImage(figure));
+    // A screen reader reads the picture by its figure's name; only asked for while one runs.
+    if (QAccessible::isActive())
+        tip_->setAccessibleName(QStringLiteral("Vrendis ") + list_->text(row));
     // The row is the whole width of the list.
     QWidget* viewport = list_->viewport();
     const QRect item = list_->row_rect(row);

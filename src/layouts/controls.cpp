@@ -51,6 +51,17 @@ void Control::place() {
     move(twips_to_pixels(left_twips_), twips_to_pixels(top_twips_));
 }
 
+void Control::left_click() {
+    const QPointF middle = QRectF(rect()).center();
+    const QPointF global = mapToGlobal(middle);
+    QMouseEvent press(QEvent::MouseButtonPress, middle, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    mouse_.press(*this, press);
+    QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    mouse_.release(*this, release, rect());
+}
+
 void Control::mousePressEvent(QMouseEvent* event) {
     mouse_.press(*this, *event);
     event->accept();
@@ -111,6 +122,7 @@ bool Image::load_picture(const QString& path) {
         picture_path_ = path;
         resize(size);
         update();
+        emit picture_changed();
         return true;
     }
     // Part pictures come from the catalogue's cache, which notices a file changed on disk.
@@ -122,6 +134,7 @@ bool Image::load_picture(const QString& path) {
     picture_path_ = path;
     resize(picture_.size());
     update();
+    emit picture_changed();
     return true;
 }
 
@@ -136,6 +149,7 @@ void Image::clear_picture() {
     picture_ = QImage();
     picture_path_.clear();
     update();
+    emit picture_changed();
 }
 
 void Image::paintEvent(QPaintEvent*) {
@@ -272,6 +286,7 @@ void Timer::set_enabled(bool enabled) {
         return;
     enabled_ = enabled;
     apply();
+    emit enabled_changed(enabled);
 }
 
 void Timer::set_interval(int milliseconds) {

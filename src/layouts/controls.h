@@ -80,6 +80,10 @@ public:
     // Places the control in twips (Left, Top, Width, Height).
     void set_twips_geometry(int left, int top, int width, int height);
 
+    // A left click in the middle of the control, through the same signals as the mouse's: what
+    // a screen reader's or voice control's Press does.
+    void left_click();
+
 signals:
     // Left button pressed and released over the control; a double click clicks once, then
     // double-clicks.
@@ -120,6 +124,10 @@ public:
     const QImage& picture() const;
     // The file the current picture came from, empty when there is none.
     const QString& picture_path() const { return picture_path_; }
+
+signals:
+    // The picture was loaded or removed.
+    void picture_changed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -378,6 +386,7 @@ public:
 
 signals:
     void tick();
+    void enabled_changed(bool enabled);
 
 private:
     void apply();

@@ -1,5 +1,6 @@
 #include "layouts/fullscreen.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -25,6 +26,30 @@ constexpr Row rows[] = {
 {"Shape1",        Kind::Rectangle,        "",           0,    0, 3120,  495, shown,  "",                                 {.fore = dark_blue, .style = solid}},
 };
 
+// The view's figure is named by the pictures it shows; its own embedded ones have no ID.
+QString shown_id(const QWidget& window) {
+    const auto& view = static_cast<const Fullscreen&>(window);
+    QString id;
+    for (const Image* part : {view.image_head, view.image_chest, view.image_legs}) {
+        const QString& path = part->picture_path();
+        if (path.isEmpty() || path.startsWith(QLatin1String(":/")))
+            return {};
+        id += QFileInfo(path).completeBaseName();
+    }
+    return id;
+}
+
+constexpr AccessibleRow accessible_rows[] = {
+// control        as                 name                       follows            name while on
+{"",              Exposed::window,   "Vrendomaten v6.9"},
+{"image_head",    Exposed::command,  "Byt huvud"},
+{"image_chest",   Exposed::command,  "Byt bröst"},
+{"image_legs",    Exposed::command,  "Byt ben"},
+{"Image1",        Exposed::command,  "Starta bildspel",         "Slideshow_Clock", "Stoppa bildspel"},
+{"Label1",        Exposed::command,  "Återgå till fönsterläge"},
+{"",              Exposed::figure,   "Ingen vrendis",           "",                "",  shown_id},
+};
+
 constexpr TimerRow timers[] = {
 // name               initial  interval (ms)
 {"Slideshow_Clock",   shown,   0},
@@ -35,6 +60,11 @@ constexpr TimerRow timers[] = {
 
 std::span<const Row> Fullscreen::layout() {
     return rows;
+}
+
+const AccessibleTable& Fullscreen::accessible() {
+    static constexpr AccessibleTable table{accessible_rows, {}};
+    return table;
 }
 
 Fullscreen::Fullscreen() {
@@ -58,6 +88,7 @@ Fullscreen::Fullscreen() {
     Label1 = built<Label>(*this, "Label1");
     Label2 = built<Label>(*this, "Label2");
     Shape1 = built<Rectangle>(*this, "Shape1");
+    install_accessibility();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = rect();

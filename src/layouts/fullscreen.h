@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <span>
 
+#include "layouts/accessible.h"
 #include "layouts/controls.h"
 #include "layouts/layout_table.h"
 
@@ -14,6 +15,7 @@ public:
     Fullscreen();
 
     static std::span<const layouts::Row> layout();
+    static const layouts::AccessibleTable& accessible();
 
     layouts::Timer* Slideshow_Clock = nullptr;
     layouts::Image* image_head = nullptr;

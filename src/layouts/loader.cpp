@@ -17,12 +17,27 @@ constexpr Row rows[] = {
 // name      class        container  Left  Top  Width Height initial caption        look
 {"Label10",  Kind::Label, "",         735,  120,  750,  180, shown,  "- Laddar -",  {.fore = white, .style = transparent | fit_text}},
 };
+
+// A screen reader's Press restores the main window, as a click on the loader does.
+constexpr AccessibleRow accessible_rows[] = {
+// control  as                         name
+{"",        Exposed::pressable_window, "Vrendomaten v6.9"},
+};
+
+constexpr UnexposedRow unexposed_rows[] = {
+{"Label10", "read as text: its click repeats the loader's Press"},
+};
 // clang-format on
 
 }  // namespace
 
 std::span<const Row> Loader::layout() {
     return rows;
+}
+
+const AccessibleTable& Loader::accessible() {
+    static constexpr AccessibleTable table{accessible_rows, unexposed_rows};
+    return table;
 }
 
 Loader::Loader() {
@@ -40,6 +55,7 @@ Loader::Loader() {
 
     build(*this, rows);
     Label10 = built<Label>(*this, "Label10");
+    install_accessibility();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = rect();

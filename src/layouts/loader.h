@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <span>
 
+#include "layouts/accessible.h"
 #include "layouts/controls.h"
 #include "layouts/layout_table.h"
 
@@ -13,6 +14,7 @@ public:
     Loader();
 
     static std::span<const layouts::Row> layout();
+    static const layouts::AccessibleTable& accessible();
 
     layouts::Label* Label10 = nullptr;
 };

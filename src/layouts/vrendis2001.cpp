@@ -29,6 +29,17 @@ constexpr const char* marker = ":/embedded/marker.jpg";
 constexpr const char* tick = ":/embedded/tick.jpg";
 constexpr const char* arrow = ":/embedded/arrow.jpg";
 
+// The ID on show, Text2 + Text3 + Text4; empty while a holder is empty.
+QString shown_id(const QWidget& window) {
+    const auto& main = static_cast<const Vrendis2001&>(window);
+    const QString parts[] = {main.Text2->text(), main.Text3->text(), main.Text4->text()};
+    for (const QString& part : parts) {
+        if (part.isEmpty())
+            return {};
+    }
+    return parts[0] + parts[1] + parts[2];
+}
+
 // clang-format off
 constexpr Row rows[] = {
 // name               class                   container         Left    Top  Width Height initial  caption / picture                 look                    tool tip
@@ -198,6 +209,58 @@ constexpr MenuRow menu_rows[] = {
 {"mnubookmark_add",       "mnubookmarks", "Spara bokmärke",               hidden},
 {"mnubookmark_delete",    "mnubookmarks", "Radera bokmärke",              shown},
 };
+
+// What a screen reader and voice control are shown, in the order the keyboard reaches the
+// controls, and the controls that take clicks without being a command of their own.
+constexpr AccessibleRow accessible_rows[] = {
+// control            as                   name                                     follows            name while on
+{"",                  Exposed::window,     "Vrendomaten v6.9"},
+{"Label3",            Exposed::command,    "Om Programmet"},
+{"Label1",            Exposed::command,    "Avsluta"},
+{"Image9",            Exposed::command,    "Vrendis ID-meny"},
+{"Label5",            Exposed::command,    "Generera en ny vrendis"},
+{"bookmarks",         Exposed::command,    "Öppna bokmärken"},
+{"bokmarken_list",    Exposed::field,      "Bokmärken"},
+{"Image22",           Exposed::command,    "Stäng bokmärken"},
+{"image_head",        Exposed::command,    "Byt huvud"},
+{"image_chest",       Exposed::command,    "Byt bröst"},
+{"image_legs",        Exposed::command,    "Byt ben"},
+{"Label4",            Exposed::lock,       "Lås huvud",                             "bock1"},
+{"Label7",            Exposed::lock,       "Lås bröst",                             "bock2"},
+{"Label8",            Exposed::lock,       "Lås ben",                               "bock3"},
+{"Image18",           Exposed::command,    "Skapa ny vrendis"},
+{"Image19",           Exposed::command,    "Starta bildspel",                       "Slideshow_Clock", "Stoppa bildspel"},
+{"Image20",           Exposed::command,    "Helskärm"},
+{"Image8",            Exposed::command,    "Minimera Vrendomaten"},
+{"Text1",             Exposed::field,      "Bildspelets intervall i millisekunder"},
+{"Slider1",           Exposed::field,      "Bildspelets intervall i millisekunder"},
+{"Text5",             Exposed::field,      "Huvud ID"},
+{"Text6",             Exposed::field,      "Bröst ID"},
+{"Text7",             Exposed::field,      "Ben ID"},
+{"Image13",           Exposed::command,    "Visa vrendis med ID"},
+// Not reached by Tab
+{"Picture4",          Exposed::figure,     "Ingen vrendis",                         "",                "",  shown_id},
+{"Label35",           Exposed::command,    "Stäng splash"},
+};
+
+constexpr UnexposedRow unexposed_rows[] = {
+// control            why it is no command
+{"Frame1",            "container: a click on its background closes the ID panel"},
+{"Frame2",            "container: a click on its background closes the ID panel"},
+{"Picture1",          "container: a click on its background closes the ID panel"},
+{"Picture3",          "container: a click on its background closes the ID panel"},
+{"Picture4",          "container: a click on its background closes the ID panel; shows the figure"},
+{"editid",            "container: the ID panel, whose background click closes it"},
+{"Image3",            "drag zone of the caption: its click closes the ID panel, as the containers' does"},
+{"Image14",           "repeats Label5, \"Generera en ny vrendis\""},
+{"Image5",            "repeats Label5, \"Generera en ny vrendis\""},
+{"vrendis_splash",    "the splash photograph: its click repeats \"Generera en ny vrendis\""},
+{"StatusBar2",        "read as text: its click repeats the ID menu's \"Skriv in Vrendis ID\""},
+{"about_scroller",    "container: the about panel, whose double click closes it"},
+{"Label22",           "read as text: its double click closes the about panel, as the panel's does"},
+{"Label23",           "read as text: its double click closes the about panel, as the panel's does"},
+{"Label24",           "read as text: its double click closes the about panel, as the panel's does"},
+};
 // clang-format on
 
 }  // namespace
@@ -207,6 +270,10 @@ std::span<const Row> Vrendis2001::layout() {
 }
 std::span<const MenuRow> Vrendis2001::menus() {
     return menu_rows;
+}
+const AccessibleTable& Vrendis2001::accessible() {
+    static constexpr AccessibleTable table{accessible_rows, unexposed_rows};
+    return table;
 }
 
 Vrendis2001::Vrendis2001() {
@@ -226,6 +293,8 @@ Vrendis2001::Vrendis2001() {
     build_menus(*this, menu_rows);
     bind_controls();
     set_details();
+    install_accessibility();
+    name_fields_when_accessible(*this, accessible());
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = rect();

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <span>
 
+#include "layouts/accessible.h"
 #include "layouts/controls.h"
 #include "layouts/fullscreen.h"
 #include "layouts/layout_table.h"
@@ -182,6 +183,8 @@ public:
     // The layout this window is built from, for tests and reviewers.
     static std::span<const layouts::Row> layout();
     static std::span<const layouts::MenuRow> menus();
+    // The controls a screen reader is shown, beside the layout.
+    static const layouts::AccessibleTable& accessible();
 
     // The loader and the full-screen window exist only while open: null when closed.
     // create_...() makes the window (not yet shown) and announces it, so that the subsystems
