@@ -72,6 +72,11 @@ class Control : public QFrame {
 public:
     explicit Control(QWidget* parent = nullptr);
 
+    // A command takes the keyboard focus by Tab and Shift+Tab only, never by a click. While it
+    // has the focus, Space and Return give it a left click, ahead of the window's shortcut keys.
+    void set_command(bool command);
+    bool command() const { return focusPolicy() == Qt::TabFocus; }
+
     // Left and Top in twips, relative to the container.
     int left() const;
     int top() const;
@@ -79,6 +84,10 @@ public:
     void set_top(int twips);
     // Places the control in twips (Left, Top, Width, Height).
     void set_twips_geometry(int left, int top, int width, int height);
+
+    // A left click in the middle of the control, through the same signals as the mouse's: what
+    // a screen reader's or voice control's Press does.
+    void left_click();
 
 signals:
     // Left button pressed and released over the control; a double click clicks once, then
@@ -95,9 +104,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void place();
+    bool presses(const QKeyEvent& key) const;
     MouseRule mouse_;
     int left_twips_ = 0;
     int top_twips_ = 0;
