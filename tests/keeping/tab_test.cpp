@@ -193,7 +193,8 @@ TEST_F(Keyboard, AClickHandsTheFocusBackToCommand4) {
 }
 
 // Escape closes one thing at a time, the topmost first: the scrolling about panel, then the
-// bookmark panel under it; the ID panel as a click on its background does, from one of its boxes.
+// bookmark panel under it; the ID panel as a click on its background does. In a number box it
+// is a character like any other, which the box refuses with a beep.
 TEST_F(Keyboard, EscapeClosesTheTopmostPanel) {
     Vrendis2001& w = window();
     w.bookmarks->left_click();
@@ -212,7 +213,12 @@ TEST_F(Keyboard, EscapeClosesTheTopmostPanel) {
     w.mnuenterid->trigger();
     ASSERT_TRUE(tab_to(w.Text5));
     key(Qt::Key_Escape);
+    EXPECT_TRUE(visible(w.editid));
+    EXPECT_EQ(dialogs.beeps, 1);
+    ASSERT_TRUE(tab_to(w.Image13));
+    key(Qt::Key_Escape);
     EXPECT_FALSE(visible(w.editid));
     EXPECT_TRUE(visible(w.bookmarks));
+    // The focus left the hidden panel.
     EXPECT_TRUE(focus()->isVisible());
 }
