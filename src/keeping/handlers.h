@@ -48,15 +48,17 @@ void mnusavesheet_Click(Vrendis2001& window, Keeping& keeping);
 // A figure was shown: the history remembers it.
 void Form_FigureShown(Vrendis2001& window, Keeping& keeping);
 
-// The keys of the hidden shortcut menu: Space, 1, 2, 3, B, F11 and Escape.
+// The keys of the hidden shortcut menu: Space, 1, 2, 3, B and F11.
 void mnukeyfigure_Click(Vrendis2001& window);
 void mnukeyhead_Click(Vrendis2001& window);
 void mnukeychest_Click(Vrendis2001& window);
 void mnukeylegs_Click(Vrendis2001& window);
 void mnukeybookmark_Click(Vrendis2001& window);
 void mnukeyfullscreen_Click(Vrendis2001& window);
-// Closes the topmost of what lies over the figure, as the mouse closes it: the scrolling about
-// panel, else the ID panel, else the bookmark panel. Nothing open, nothing happens.
-void mnukeyescape_Click(Vrendis2001& window);
+
+// The keys no control of the window took. Escape closes the topmost of what lies over the
+// figure, as the mouse closes it: the scrolling about panel, else the ID panel, else the
+// bookmark panel; with nothing open it does nothing. In a text box it is a typed character.
+void Form_KeyDown(Vrendis2001& window, int key);
 
 }  // namespace keeping

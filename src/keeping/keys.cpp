@@ -66,7 +66,9 @@ void mnukeyfullscreen_Click(Vrendis2001& window) {
     views::Image20_Click(window);
 }
 
-void mnukeyescape_Click(Vrendis2001& window) {
+void Form_KeyDown(Vrendis2001& window, int key) {
+    if (key != Qt::Key_Escape)
+        return;
     if (window.aboutscroller->enabled()) {
         shell::about_scroller_DblClick(window);
     } else if (layouts::visible(window.editid)) {

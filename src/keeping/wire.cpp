@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "keeping/handlers.h"
+#include "layouts/event_hook.h"
 #include "layouts/vrendis2001.h"
 #include "layouts/wiring.h"
 
@@ -63,7 +65,14 @@ void wire(Vrendis2001& window) {
     on(window, window.mnukeylegs, &QAction::triggered, mnukeylegs_Click);
     on(window, window.mnukeybookmark, &QAction::triggered, mnukeybookmark_Click);
     on(window, window.mnukeyfullscreen, &QAction::triggered, mnukeyfullscreen_Click);
-    on(window, window.mnukeyescape, &QAction::triggered, mnukeyescape_Click);
+    // A key no control took reaches the window itself.
+    new layouts::EventHook(&window, [&window](QEvent* event) {
+        if (event->type() != QEvent::KeyPress)
+            return;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!(key->modifiers() & ~Qt::KeypadModifier))
+            Form_KeyDown(window, key->key());
+    });
 
     new ClickFocus(window);
 }

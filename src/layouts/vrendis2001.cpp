@@ -185,7 +185,6 @@ constexpr MenuRow menu_rows[] = {
 {"mnukeybookmark",        "mnushortcuts", "Spara i bokmärken",            shown,   "B"},
 {"mnukeyfullscreen",      "mnushortcuts", "Visa i helskärm",              shown,   "F11"},
 {"mnukeypaste",           "mnushortcuts", "Klistra in egen del",          shown,   "Ctrl+V"},
-{"mnukeyescape",          "mnushortcuts", "Stäng panelen",                shown,   "Escape"},
 {"mnutray",               "",             "Tray",                         hidden},
 {"mnuopen",               "mnutray",      "Öppna Vrendomaten",            shown},
 {"mnubar2",               "mnutray",      "-",                            shown},

@@ -152,7 +152,6 @@
     X(QAction, mnukeybookmark)                                     \
     X(QAction, mnukeyfullscreen)                                   \
     X(QAction, mnukeypaste)                                        \
-    X(QAction, mnukeyescape)                                       \
     X(QMenu, mnutray)                                              \
     X(QAction, mnuopen)                                            \
     X(QAction, mnubar2)                                            \

@@ -24,18 +24,6 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, &TextBox::changed);
 }
 
-// Escape types a character too (code 27), which the window's Escape key would take first.
-bool TextBox::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape && !(key->modifiers() & ~Qt::KeypadModifier)) {
-            event->accept();
-            return true;
-        }
-    }
-    return QLineEdit::event(event);
-}
-
 void TextBox::keyPressEvent(QKeyEvent* event) {
     QString text = event->text();
     // Control combinations (copy is code 3, paste 22) come as character codes too, whether or

@@ -193,13 +193,14 @@ TEST_F(Keyboard, AClickHandsTheFocusBackToCommand4) {
 }
 
 // Escape closes one thing at a time, the topmost first: the scrolling about panel, then the
-// bookmark panel under it; the ID panel as a click on its background does. In a number box it
-// is a character like any other, which the box refuses with a beep.
+// bookmark panel under it, from its list; the ID panel as a click on its background does. In a
+// number box it is a character like any other, which the box refuses with a beep.
 TEST_F(Keyboard, EscapeClosesTheTopmostPanel) {
     Vrendis2001& w = window();
     w.bookmarks->left_click();
     w.mnuabout->trigger();
     ASSERT_TRUE(w.aboutscroller->enabled());
+    ASSERT_TRUE(tab_to(w.bokmarken_list));
     key(Qt::Key_Escape);
     EXPECT_FALSE(w.aboutscroller->enabled());
     EXPECT_FALSE(visible(w.about_scroller));
