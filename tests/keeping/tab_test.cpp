@@ -44,7 +44,7 @@ protected:
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(focus() ? focus() : &window(), key, modifiers);
     }
-    // Tabs from where the focus is until `control` has it; false when the walk comes round.
+    // Tabs from where the focus is until `control` has it; false when it never comes.
     bool tab_to(QWidget* control) {
         for (int stop = 0; stop < 40 && focus() != control; ++stop) key(Qt::Key_Tab);
         return focus() == control;
