@@ -56,4 +56,9 @@ void mnukeylegs_Click(Vrendis2001& window);
 void mnukeybookmark_Click(Vrendis2001& window);
 void mnukeyfullscreen_Click(Vrendis2001& window);
 
+// The keys no control of the window took. Escape closes the topmost of what lies over the
+// figure, as the mouse closes it: the scrolling about panel, else the ID panel, else the
+// bookmark panel; with nothing open it does nothing. In a text box it is a typed character.
+void Form_KeyDown(Vrendis2001& window, int key);
+
 }  // namespace keeping

@@ -2,8 +2,11 @@
 
 #include "bookmarks/bookmark_panel.h"
 #include "figure/handlers.h"
+#include "figure/id_entry.h"
 #include "keeping/handlers.h"
+#include "layouts/vrendis2001.h"
 #include "platform/dialogs.h"
+#include "shell/handlers.h"
 #include "views/handlers.h"
 #include "window/verbs.h"
 
@@ -61,6 +64,18 @@ void mnukeyfullscreen_Click(Vrendis2001& window) {
         return;
     }
     views::Image20_Click(window);
+}
+
+void Form_KeyDown(Vrendis2001& window, int key) {
+    if (key != Qt::Key_Escape)
+        return;
+    if (window.aboutscroller->enabled()) {
+        shell::about_scroller_DblClick(window);
+    } else if (layouts::visible(window.editid)) {
+        figure::editid_Click(window);
+    } else if (layouts::visible(window.bokmark_foldin)) {
+        bookmarks::Image22_Click(window);
+    }
 }
 
 }  // namespace keeping

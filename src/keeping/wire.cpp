@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "keeping/handlers.h"
+#include "layouts/event_hook.h"
 #include "layouts/vrendis2001.h"
 #include "layouts/wiring.h"
 
@@ -12,11 +14,12 @@ namespace keeping {
 namespace {
 
 // A press anywhere in the main window outside a text box takes the focus from a text box, so
-// that the keys act again: to the control the press gives it to, or to Command4, which holds
-// it at start. Qt has moved the focus by the control's own policy before this sees the press.
-class TextBoxFocus : public QObject {
+// that the keys act again, and from a command or the splash's check box, which only Tab and
+// Shift+Tab give it: to the control the press gives it to, or to Command4, which holds it at
+// start. Qt has moved the focus by the control's own policy before this sees the press.
+class ClickFocus : public QObject {
 public:
-    explicit TextBoxFocus(Vrendis2001& window) : QObject(&window), window_(window) {
+    explicit ClickFocus(Vrendis2001& window) : QObject(&window), window_(window) {
         qApp->installEventFilter(this);
     }
 
@@ -27,7 +30,9 @@ protected:
         auto* target = static_cast<QWidget*>(watched);
         if (target->window() != &window_ || qobject_cast<layouts::TextBox*>(target))
             return false;
-        if (qobject_cast<layouts::TextBox*>(window_.focusWidget()))
+        const QWidget* focus = window_.focusWidget();
+        const bool by_tab_only = focus && focus->focusPolicy() == Qt::TabFocus;
+        if (qobject_cast<const layouts::TextBox*>(focus) || by_tab_only)
             window_.Command4->setFocus(Qt::MouseFocusReason);
         return false;
     }
@@ -60,8 +65,16 @@ void wire(Vrendis2001& window) {
     on(window, window.mnukeylegs, &QAction::triggered, mnukeylegs_Click);
     on(window, window.mnukeybookmark, &QAction::triggered, mnukeybookmark_Click);
     on(window, window.mnukeyfullscreen, &QAction::triggered, mnukeyfullscreen_Click);
+    // A key no control took reaches the window itself.
+    new layouts::EventHook(&window, [&window](QEvent* event) {
+        if (event->type() != QEvent::KeyPress)
+            return;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!(key->modifiers() & ~Qt::KeypadModifier))
+            Form_KeyDown(window, key->key());
+    });
 
-    new TextBoxFocus(window);
+    new ClickFocus(window);
 }
 
 }  // namespace keeping

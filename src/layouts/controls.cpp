@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <utility>
@@ -80,6 +81,36 @@ void Control::mouseDoubleClickEvent(QMouseEvent* event) {
 void Control::mouseMoveEvent(QMouseEvent* event) {
     mouse_.move(*this, *event);
     event->accept();
+}
+
+void Control::set_command(bool command) {
+    setFocusPolicy(command ? Qt::TabFocus : Qt::NoFocus);
+}
+
+bool Control::presses(const QKeyEvent& key) const {
+    const bool pressing_key =
+        key.key() == Qt::Key_Space || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    return command() && pressing_key && !(key.modifiers() & ~Qt::KeypadModifier);
+}
+
+bool Control::event(QEvent* event) {
+    // Space is a shortcut of the window too: a command with the focus takes it first.
+    if (event->type() == QEvent::ShortcutOverride && presses(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QFrame::event(event);
+}
+
+void Control::keyPressEvent(QKeyEvent* event) {
+    if (!presses(*event)) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // One click each time the key goes down, however long it is held.
+    if (!event->isAutoRepeat())
+        left_click();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -72,6 +72,11 @@ class Control : public QFrame {
 public:
     explicit Control(QWidget* parent = nullptr);
 
+    // A command takes the keyboard focus by Tab and Shift+Tab only, never by a click. While it
+    // has the focus, Space and Return give it a left click, ahead of the window's shortcut keys.
+    void set_command(bool command);
+    bool command() const { return focusPolicy() == Qt::TabFocus; }
+
     // Left and Top in twips, relative to the container.
     int left() const;
     int top() const;
@@ -99,9 +104,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void place();
+    bool presses(const QKeyEvent& key) const;
     MouseRule mouse_;
     int left_twips_ = 0;
     int top_twips_ = 0;

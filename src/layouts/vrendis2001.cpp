@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include "layouts/focus_mark.h"
 #include "layouts/fullscreen.h"
 #include "layouts/loader.h"
 #include "layouts/twips.h"
@@ -362,11 +363,26 @@ void Vrendis2001::set_details() {
 
     Check1->setChecked(false);
 
-    // Tab order: Command4 first, so it holds the focus at start; the number boxes last.
-    QWidget* order[] = {Command4, Command3, Slider1, Check1, bokmarken_list,
-                        Text1,    Text5,    Text6,   Text7};
+    // Tab order: Command4 first, so it holds the focus at start. Command3 below the client area
+    // would be a stop no one sees: it takes no focus. Then the commands as they stand in the
+    // window, from the caption strip through the figure area to the left panel, and the
+    // settings last. Tab passes over whatever is hidden (the list of a closed bookmark panel,
+    // the boxes of a closed ID panel) or disabled.
+    Control* commands[] = {Label3,  Label1,     Image9,      Label5,     bookmarks, Image22,
+                           Label35, image_head, image_chest, image_legs, Label4,    Label7,
+                           Label8,  Image18,    Image19,     Image20,    Image8,    Image13};
+    for (Control* command : commands) command->set_command(true);
+    QWidget* order[] = {Command4,    Command3,   Label3,         Label1, Image9,  Label5,
+                        bookmarks,   Image22,    bokmarken_list, Check1, Label35, image_head,
+                        image_chest, image_legs, Label4,         Label7, Label8,  Image18,
+                        Image19,     Image20,    Image8,         Text1,  Slider1, Text5,
+                        Text6,       Text7,      Image13};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     for (QWidget* box : {Text2, Text3, Text4}) box->setFocusPolicy(Qt::NoFocus);
+    Command3->setFocusPolicy(Qt::NoFocus);
+    // Clicked, the splash's check box leaves the keys as they were, as the commands do.
+    Check1->setFocusPolicy(Qt::TabFocus);
+    new FocusMark(*this);
     Command4->setFocus();
 }
 

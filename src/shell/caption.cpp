@@ -1,4 +1,3 @@
-#include <QCursor>
 #include <QGuiApplication>
 #include <QWindow>
 #include <utility>
@@ -73,9 +72,10 @@ void Image9_Click(Vrendis2001& window) {
     window.editid->setVisible(false);
 }
 
-void Image9_MouseDown(Vrendis2001& window, Qt::MouseButton button) {
+// The menu opens where the button went down, which for a press by key is the arrow's middle.
+void Image9_MouseDown(Vrendis2001& window, Qt::MouseButton button, QPoint position) {
     if (button == Qt::LeftButton)
-        window.mnuid->popup(QCursor::pos());
+        window.mnuid->popup(window.Image9->mapToGlobal(position));
 }
 
 }  // namespace shell

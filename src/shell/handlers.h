@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QSystemTrayIcon>
 #include <QtGlobal>
 #include <functional>
@@ -58,7 +59,7 @@ void Label1_MouseMove(Vrendis2001& window);
 void Label3_MouseMove(Vrendis2001& window);
 void Label1_Click(Vrendis2001& window);
 void Image9_Click(Vrendis2001& window);
-void Image9_MouseDown(Vrendis2001& window, Qt::MouseButton button);
+void Image9_MouseDown(Vrendis2001& window, Qt::MouseButton button, QPoint position);
 
 // Moves the window with the pointer while the left button is held; without it nothing moves.
 void start_window_drag(Vrendis2001& window, Qt::MouseButtons buttons);
