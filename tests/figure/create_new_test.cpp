@@ -53,7 +53,7 @@ TEST_F(CreateNew, CommonRangeOfOneGivesPartOneEverywhere) {
     EXPECT_FALSE(visible(window.vrendis_splash));
 }
 
-// Each unlocked part takes the first entry of a fresh shuffle of one table 1..n.
+// Each unlocked part takes the first entry of a fresh shuffle of the numbers 1..n.
 TEST_F(CreateNew, LockedPartStaysAndTheOthersShareOneTable) {
     Vrendis2001& window = w();
     program.set_profile_value("Antal_vrendisar", "3");
